@@ -1,0 +1,1 @@
+# Benchmarks of this area are added by the issue that builds it.

@@ -1,0 +1,9 @@
+# The one place that names the release; --version, the about boxes and the
+# package all read it from the generated header.
+set(BRASK_VERSION_TEXT "${PROJECT_VERSION}")
+set(BRASK_GAME_DESCRIPTION "A 3-D marble-rolling game on height-field courses")
+set(BRASK_EDITOR_DESCRIPTION "Course editor for the Brask game")
+configure_file(${CMAKE_SOURCE_DIR}/cmake/BraskVersion.h.in
+               ${CMAKE_BINARY_DIR}/generated/BraskVersion.h @ONLY)
+add_library(brask_version INTERFACE)
+target_include_directories(brask_version INTERFACE ${CMAKE_BINARY_DIR}/generated)

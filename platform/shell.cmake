@@ -1,0 +1,1 @@
+# Filled in with the editor and the shared document shell.

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds everything into build/ (programs in build/bin).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+echo "build: configuring build/"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+echo "build: compiling"
+cmake --build build -j"$(nproc)"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test under a private Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+echo "test: checking packages"
+bash scripts/install-deps.sh
+bash scripts/build.sh
+echo "test: running the test suite"
+bash scripts/with-xvfb.sh ctest --test-dir build --output-on-failure -j2
