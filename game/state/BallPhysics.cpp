@@ -1,0 +1,1 @@
+// Ball physics step: filled in with the playable game.

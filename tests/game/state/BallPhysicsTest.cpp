@@ -1,0 +1,1 @@
+// Ball physics tests: filled in with the playable game.
