@@ -1,0 +1,24 @@
+#include "platform/Archive.h"
+
+#include "platform/ArchiveException.h"
+
+#include <utility>
+
+CArchive::CArchive() : m_storing(true) {}
+
+CArchive::CArchive(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)), m_storing(false) {}
+
+void CArchive::GrowCapacity(std::size_t n)
+{
+    // Doubling keeps appends amortised constant when the caller did not Reserve.
+    const std::size_t needed = m_bytes.size() + n;
+    std::size_t capacity = m_bytes.capacity() < 64 ? 64 : m_bytes.capacity();
+    while (capacity < needed)
+        capacity *= 2;
+    m_bytes.reserve(capacity);
+}
+
+void CArchive::ThrowEndOfFile()
+{
+    throw CArchiveException(CArchiveException::endOfFile, "it ends before its last cell");
+}
