@@ -1,0 +1,70 @@
+#include "platform/Document.h"
+
+#include "platform/Archive.h"
+#include "platform/ArchiveException.h"
+#include "platform/FileBytes.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+CDocument::~CDocument() = default;
+
+bool CDocument::OnNewDocument()
+{
+    m_pathName.clear();
+    m_modified = false;
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const std::string& path, std::string& reason)
+{
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes, reason))
+        return false;
+    try {
+        CArchive ar(std::move(bytes));
+        Serialize(ar);
+    } catch (const CArchiveException& e) {
+        reason = e.what();
+        return false;
+    } catch (const std::bad_alloc&) {
+        reason = "there is not enough memory to open it";
+        return false;
+    }
+    m_pathName = path;
+    m_modified = false;
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const std::string& path, std::string& reason)
+{
+    // The whole file is made in memory first, so nothing touches the disk
+    // unless the content could be serialised.
+    CArchive ar;
+    try {
+        Serialize(ar);
+    } catch (const CArchiveException& e) {
+        reason = e.what();
+        return false;
+    } catch (const std::bad_alloc&) {
+        reason = "there is not enough memory to save it";
+        return false;
+    }
+    if (!WriteFileAtomically(path, ar.Bytes(), reason))
+        return false;
+    m_pathName = path;
+    m_modified = false;
+    return true;
+}
+
+void CDocument::AddView(CViewLink* view)
+{
+    if (view != nullptr && std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CDocument::RemoveView(CViewLink* view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
