@@ -19,6 +19,11 @@ public:
     KeyMessage Translate(unsigned hardwareKeycode, int toolkitKey, bool shift);
     void Release(unsigned hardwareKeycode);
 
+    // Forgets every held key. Call it when the window loses the keyboard:
+    // the key-ups then go elsewhere, and a key pressed again after coming
+    // back must not read as an auto-repeat.
+    void Reset() { m_down.clear(); }
+
 private:
     std::set<unsigned> m_down;
 };

@@ -20,6 +20,30 @@ constexpr unsigned VK_SUBTRACT = 0x6D;
 constexpr unsigned VK_DECIMAL = 0x6E;
 constexpr unsigned VK_DIVIDE = 0x6F;
 
+// The rest of the PC key codes that the key translation produces, so that
+// accelerators and future key tables can name every ordinary key.
+constexpr unsigned VK_BACK = 0x08;
+constexpr unsigned VK_TAB = 0x09;
+constexpr unsigned VK_RETURN = 0x0D;
+constexpr unsigned VK_CONTROL = 0x11;
+constexpr unsigned VK_MENU = 0x12;      // Alt
+constexpr unsigned VK_PAUSE = 0x13;
+constexpr unsigned VK_CAPITAL = 0x14;   // Caps Lock
+constexpr unsigned VK_PRIOR = 0x21;     // Page Up
+constexpr unsigned VK_NEXT = 0x22;      // Page Down
+constexpr unsigned VK_END = 0x23;
+constexpr unsigned VK_SNAPSHOT = 0x2C;  // Print Screen
+constexpr unsigned VK_INSERT = 0x2D;
+constexpr unsigned VK_DELETE = 0x2E;
+constexpr unsigned VK_A = 0x41;         // letters are their upper-case ASCII codes, 0x41..0x5A
+constexpr unsigned VK_LWIN = 0x5B;
+constexpr unsigned VK_RWIN = 0x5C;
+constexpr unsigned VK_APPS = 0x5D;
+constexpr unsigned VK_SEPARATOR = 0x6C;
+constexpr unsigned VK_F1 = 0x70;        // F1..F24 are 0x70..0x87
+constexpr unsigned VK_NUMLOCK = 0x90;
+constexpr unsigned VK_SCROLL = 0x91;
+
 // Bits of a key message's flags word.
 constexpr unsigned kKeyScanCodeMask = 0x00FF;
 constexpr unsigned kKeyExtendedFlag = 0x0100;

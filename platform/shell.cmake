@@ -1,1 +1,7 @@
-# Filled in with the editor and the shared document shell.
+# brask_platform_wx: what both programs need of the toolkit without OpenGL:
+# key translation and the single-document shell.
+add_library(brask_platform_wx STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/KeyTranslator.cpp
+)
+target_include_directories(brask_platform_wx PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(brask_platform_wx PUBLIC brask_wx brask_platform_core brask_version)

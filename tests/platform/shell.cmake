@@ -1,1 +1,4 @@
-# Filled in with the editor and the shared document shell.
+brask_add_test(platform_shell_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/KeyTranslatorTest.cpp
+  LIBS brask_platform_wx)
