@@ -196,7 +196,7 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
     std::string temp = folder + "/." + NameOf(target) + ".XXXXXX";
     CFileDescriptor fd(::mkstemp(temp.data()));
     if (fd.Get() < 0) {
-        reason = ReasonFor(errno);
+        reason = errno == ENOENT ? "its folder does not exist" : ReasonFor(errno);
         return false;
     }
 

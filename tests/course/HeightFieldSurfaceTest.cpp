@@ -1,0 +1,223 @@
+// Surface height and normal of a cell, and the greedy merging of cells that
+// continue one another's slope into runs.
+
+#include "course/CellType.h"
+#include "course/HeightField.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+// One cell as written in a course table: type and corners 0 to 3.
+HeightCell Cell(std::int16_t type, int c0, int c1, int c2, int c3)
+{
+    return HeightCell{type,
+                      {static_cast<std::int16_t>(c0), static_cast<std::int16_t>(c1), static_cast<std::int16_t>(c2),
+                       static_cast<std::int16_t>(c3)},
+                      0};
+}
+
+HeightCell Flat(int height, std::int16_t type = Floor)
+{
+    return Cell(type, height, height, height, height);
+}
+
+// Rows listed from y = 0 up.
+void MakeCourse(CHeightField& grid, const std::vector<std::vector<HeightCell>>& rows)
+{
+    grid.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < grid.GetHeight(); ++y)
+        for (int x = 0; x < grid.GetWidth(); ++x)
+            grid.SetCell(x, y, rows[y][x]);
+}
+
+struct MergedRun {
+    int x, y, width, height;
+    bool operator==(const MergedRun& o) const { return x == o.x && y == o.y && width == o.width && height == o.height; }
+};
+
+std::ostream& operator<<(std::ostream& out, const MergedRun& r)
+{
+    return out << r.width << "x" << r.height << " at (" << r.x << "," << r.y << ")";
+}
+
+// The mesh builder's walk: rows from y = 0, x from 0, a run on every
+// unmarked cell that is not a hole.
+std::vector<MergedRun> MergeAll(CHeightField& grid)
+{
+    std::vector<MergedRun> runs;
+    for (int y = 0; y < grid.GetHeight(); ++y)
+        for (int x = 0; x < grid.GetWidth(); ++x) {
+            const HeightCell& cell = grid.GetCell(x, y);
+            if (cell.merged || cell.type == Hole)
+                continue;
+            MergedRun run{x, y, 0, 0};
+            grid.MergeRun(x, y, run.width, run.height);
+            runs.push_back(run);
+        }
+    return runs;
+}
+
+}  // namespace
+
+TEST(HeightFieldSurface, HeightFollowsThePlaneOfThreeCorners)
+{
+    CHeightField grid;
+    grid.Create(4, 5);
+    grid.SetCell(2, 3, Cell(Floor, 10, 14, 99, 2));
+    EXPECT_DOUBLE_EQ(grid.GetHeightAt(2.25, 3.5), 7.0);  // corner[2] plays no part
+    EXPECT_DOUBLE_EQ(grid.GetHeightAt(2.0, 3.0), 10.0);  // an integer point is corner[0]
+    grid.SetCell(1, 1, Cell(Hole, 50, 60, 70, 80));
+    EXPECT_DOUBLE_EQ(grid.GetHeightAt(1.0, 1.0), 0.0);
+    EXPECT_DOUBLE_EQ(grid.GetHeightAt(1.7, 1.2), 0.0);
+}
+
+TEST(HeightFieldSurface, NormalIsUnitAndPointsDownhill)
+{
+    CHeightField grid;
+    grid.Create(2, 1);
+    grid.SetCell(0, 0, Flat(7));
+    grid.SetCell(1, 0, Cell(Mud, 0, 1, 42, 0));
+    double nx, ny, nz;
+    grid.GetNormal(0, 0, nx, ny, nz);
+    EXPECT_DOUBLE_EQ(nx, 0.0);
+    EXPECT_DOUBLE_EQ(ny, 0.0);
+    EXPECT_DOUBLE_EQ(nz, 1.0);
+    grid.GetNormal(1, 0, nx, ny, nz);
+    EXPECT_DOUBLE_EQ(nx, -1.0 / std::sqrt(2.0));
+    EXPECT_DOUBLE_EQ(ny, 0.0);
+    EXPECT_DOUBLE_EQ(nz, 1.0 / std::sqrt(2.0));
+}
+
+TEST(HeightFieldMerge, FlatCourseIsOneRun)
+{
+    CHeightField grid;
+    grid.Create(5, 3);
+    int w = 0, h = 0;
+    grid.MergeRun(0, 0, w, h);
+    EXPECT_EQ(w, 5);
+    EXPECT_EQ(h, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(grid.GetCell(x, y).merged, 1);
+    EXPECT_TRUE(MergeAll(grid).empty());  // a second pass finds every cell marked
+}
+
+TEST(HeightFieldMerge, RunsStopAtTheGridsEdges)
+{
+    CHeightField row, column, square;
+    row.Create(4, 1);
+    column.Create(1, 4);
+    square.Create(3, 3);
+    int w = 0, h = 0;
+    row.MergeRun(1, 0, w, h);
+    EXPECT_EQ(MergedRun({1, 0, w, h}), MergedRun({1, 0, 3, 1}));
+    column.MergeRun(0, 1, w, h);
+    EXPECT_EQ(MergedRun({0, 1, w, h}), MergedRun({0, 1, 1, 3}));
+    square.MergeRun(2, 0, w, h);  // last column
+    EXPECT_EQ(MergedRun({2, 0, w, h}), MergedRun({2, 0, 1, 3}));
+    square.MergeRun(0, 2, w, h);  // last row, (2, 2) already marked
+    EXPECT_EQ(MergedRun({0, 2, w, h}), MergedRun({0, 2, 2, 1}));
+}
+
+TEST(HeightFieldMerge, NeighboursMergeOnlyWhenTheyContinueTheSlope)
+{
+    CHeightField grid;
+    MakeCourse(grid, {{Flat(1), Flat(2), Cell(Floor, 0, 1, 1, 0), Cell(Floor, 1, 2, 2, 1), Flat(3),
+                       Flat(3, Ice)}});
+    EXPECT_FALSE(grid.ContinuesX(0, 0, 1, 0));  // a step between two flats
+    EXPECT_TRUE(grid.ContinuesX(2, 0, 3, 0));   // same slope, matching edge
+    EXPECT_FALSE(grid.ContinuesX(4, 0, 5, 0));  // same height, other type
+    grid.GetCell(3, 0).merged = 1;
+    EXPECT_FALSE(grid.ContinuesX(2, 0, 3, 0));  // a marked cell is taken
+}
+
+TEST(HeightFieldMerge, RampMergesAcrossItsLength)
+{
+    CHeightField grid;
+    grid.Create(6, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 6; ++x)
+            grid.SetCell(x, y, Cell(Floor, x, x + 1, x + 1, x));
+    EXPECT_EQ(MergeAll(grid), std::vector<MergedRun>({{0, 0, 6, 2}}));
+}
+
+TEST(HeightFieldMerge, OneBrokenColumnStopsTheWholeRun)
+{
+    CHeightField grid;
+    grid.Create(3, 4);
+    grid.SetCell(1, 2, Flat(5));  // row 2 breaks in column 1 only
+    int w = 0, h = 0;
+    grid.MergeRun(0, 0, w, h);
+    EXPECT_EQ(w, 3);
+    EXPECT_EQ(h, 2);
+    EXPECT_EQ(grid.GetCell(0, 2).merged, 0);
+}
+
+TEST(HeightFieldMerge, IceCellSplitsAFlatCourseIntoFourRuns)
+{
+    CHeightField grid;
+    MakeCourse(grid, {{Flat(2), Flat(2, Ice), Flat(2)}, {Flat(2), Flat(2), Flat(2)}});
+    EXPECT_EQ(MergeAll(grid), std::vector<MergedRun>({{0, 0, 1, 2}, {1, 0, 1, 1}, {2, 0, 1, 2}, {1, 1, 1, 1}}));
+}
+
+// Random courses made of a few planes, types and holes, with steps between
+// them, so that runs of many shapes occur.
+TEST(HeightFieldMerge, RunsTileEveryNonHoleCellOnceWithOneTypeAndEvenSteps)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> size(1, 7), pick(0, 5), slope(-2, 2), base(-3, 3);
+    const std::int16_t types[] = {Floor, Floor, Ice, Hole, Start, 9};
+    for (int trial = 0; trial < 2000; ++trial) {
+        CHeightField grid;
+        grid.Create(size(random), size(random));
+        const int sx = slope(random), sy = slope(random), b = base(random);
+        for (int y = 0; y < grid.GetHeight(); ++y)
+            for (int x = 0; x < grid.GetWidth(); ++x) {
+                const int z = b + sx * x + sy * y + (pick(random) == 0 ? base(random) : 0);
+                // Now and then a corner[2] off the plane: the cell is bent.
+                const int bend = pick(random) == 0 ? 1 : 0;
+                grid.SetCell(x, y, Cell(pick(random) < 3 ? types[0] : types[pick(random)], z, z + sx,
+                                        z + sx + sy + bend, z + sy));
+            }
+
+        std::vector<int> covered(grid.GetWidth() * grid.GetHeight(), 0);
+        for (const MergedRun& run : MergeAll(grid)) {
+            ASSERT_GE(run.width, 1);
+            ASSERT_GE(run.height, 1);
+            ASSERT_LE(run.x + run.width, grid.GetWidth());
+            ASSERT_LE(run.y + run.height, grid.GetHeight());
+            const std::int16_t type = grid.GetCell(run.x, run.y).type;
+            for (int y = run.y; y < run.y + run.height; ++y)
+                for (int x = run.x; x < run.x + run.width; ++x) {
+                    const HeightCell& c = grid.GetCell(x, y);
+                    ++covered[x + y * grid.GetWidth()];
+                    ASSERT_EQ(c.type, type) << "trial " << trial << " " << run;
+                    // Neighbours in the run share their edge and rise by the
+                    // same step, so the run draws as one quad.
+                    if (x > run.x) {
+                        const HeightCell& p = grid.GetCell(x - 1, y);
+                        ASSERT_TRUE(c.corner[0] == p.corner[1] && c.corner[3] == p.corner[2] &&
+                                    c.corner[1] - c.corner[0] == p.corner[1] - p.corner[0] &&
+                                    c.corner[2] - c.corner[3] == p.corner[2] - p.corner[3])
+                            << "trial " << trial << " " << run << " at " << x << "," << y;
+                    }
+                    if (y > run.y) {
+                        const HeightCell& p = grid.GetCell(x, y - 1);
+                        ASSERT_TRUE(c.corner[0] == p.corner[3] && c.corner[1] == p.corner[2] &&
+                                    c.corner[3] - c.corner[0] == p.corner[3] - p.corner[0] &&
+                                    c.corner[2] - c.corner[1] == p.corner[2] - p.corner[1])
+                            << "trial " << trial << " " << run << " at " << x << "," << y;
+                    }
+                }
+        }
+        for (int y = 0; y < grid.GetHeight(); ++y)
+            for (int x = 0; x < grid.GetWidth(); ++x)
+                ASSERT_EQ(covered[x + y * grid.GetWidth()], grid.GetCell(x, y).type == Hole ? 0 : 1)
+                    << "trial " << trial << " cell " << x << "," << y;
+    }
+}
