@@ -1,1 +1,14 @@
-# Filled in with the OpenGL view framework.
+# brask_platform_gl: how views bind OpenGL to a window, build font glyph
+# lists, read the millisecond clock and read and move the pointer.
+add_library(brask_platform_gl STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/SystemClock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScreenPointer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WxGLBinding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FontFace.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutlineGlyphLists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BitmapGlyphLists.cpp
+)
+target_include_directories(brask_platform_gl PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(brask_platform_gl
+  PUBLIC brask_wx brask_gl
+  PRIVATE PkgConfig::FTGL PkgConfig::FREETYPE PkgConfig::FONTCONFIG PkgConfig::X11)

@@ -1,0 +1,216 @@
+#include "platform/WxGLBinding.h"
+
+#include "platform/BitmapGlyphLists.h"
+#include "platform/FontFace.h"
+#include "platform/FontRequest.h"
+#include "platform/OutlineGlyphLists.h"
+
+#include <wx/utils.h>
+
+#include <cstring>
+#include <initializer_list>
+
+// Xlib's macros (None, True, Bool, Status) clash with toolkit names, so the
+// X headers come after the toolkit's.
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+
+namespace {
+
+wxGLAttributes RequestAttributes(const GLPixelFormatRequest& request)
+{
+    wxGLAttributes attributes;
+    if (request.rgba)
+        attributes.RGBA();
+    if (request.doubleBuffer)
+        attributes.DoubleBuffer();
+    const int perChannel = request.colorBits / 3;
+    attributes.MinRGBA(perChannel, perChannel, perChannel, 0);
+    attributes.Depth(request.depthBits);
+    attributes.EndList();
+    return attributes;
+}
+
+Display* X11Display()
+{
+    if (wxGetDisplayInfo().type != wxDisplayX11)
+        return nullptr;
+    return wxGetX11Display();
+}
+
+int VisualAttribute(Display* display, XVisualInfo* visual, int attribute)
+{
+    int value = 0;
+    return glXGetConfig(display, visual, attribute, &value) == 0 ? value : 0;
+}
+
+bool ContainsAny(const char* text, std::initializer_list<const char*> words)
+{
+    for (const char* word : words) {
+        if (std::strstr(text, word))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+wxGLAttributes CWxGLBinding::WindowAttributes(const GLPixelFormatRequest& request)
+{
+    wxGLAttributes requested = RequestAttributes(request);
+    if (wxGLCanvas::IsDisplaySupported(requested))
+        return requested;
+    wxGLAttributes plain;
+    plain.RGBA().EndList();
+    if (wxGLCanvas::IsDisplaySupported(plain))
+        return plain;
+    return requested;
+}
+
+CWxGLBinding& CWxGLBinding::Instance()
+{
+    static CWxGLBinding binding;
+    return binding;
+}
+
+wxGLCanvas* CWxGLBinding::GetDrawable(wxGLCanvas& window)
+{
+    return window.GetXWindow() != 0 ? &window : nullptr;
+}
+
+void CWxGLBinding::ReleaseDrawable(wxGLCanvas*)
+{
+    // The drawable is the window itself and lives as long as it.
+}
+
+int CWxGLBinding::ChoosePixelFormat(wxGLCanvas* drawable, const GLPixelFormatRequest& request)
+{
+    Display* display = X11Display();
+    if (!drawable || !display)
+        return 0;
+    const int perChannel = request.colorBits / 3;
+    const int attributes[] = {
+        GLX_X_RENDERABLE, True,
+        GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,
+        GLX_RENDER_TYPE, request.rgba ? GLX_RGBA_BIT : GLX_COLOR_INDEX_BIT,
+        GLX_DOUBLEBUFFER, request.doubleBuffer ? True : False,
+        GLX_RED_SIZE, perChannel,
+        GLX_GREEN_SIZE, perChannel,
+        GLX_BLUE_SIZE, perChannel,
+        GLX_DEPTH_SIZE, request.depthBits,
+        None,
+    };
+    int count = 0;
+    GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
+    int visualId = 0;
+    if (configs && count > 0) {
+        if (XVisualInfo* visual = glXGetVisualFromFBConfig(display, configs[0])) {
+            visualId = static_cast<int>(visual->visualid);
+            XFree(visual);
+        }
+    }
+    if (configs)
+        XFree(configs);
+    return visualId;
+}
+
+bool CWxGLBinding::SetPixelFormat(wxGLCanvas* drawable, int format, const GLPixelFormatRequest& request)
+{
+    Display* display = X11Display();
+    if (!drawable || !display || format == 0)
+        return false;
+    auto* visual = static_cast<XVisualInfo*>(drawable->GetXVisualInfo());
+    if (!visual)
+        return false;
+    // The window got its visual when it was created; it must give what the
+    // request asks, or the window was created with a fallback.
+    const int colorBits = VisualAttribute(display, visual, GLX_RED_SIZE)
+                          + VisualAttribute(display, visual, GLX_GREEN_SIZE)
+                          + VisualAttribute(display, visual, GLX_BLUE_SIZE);
+    return VisualAttribute(display, visual, GLX_USE_GL) != 0
+           && (VisualAttribute(display, visual, GLX_RGBA) != 0) == request.rgba
+           && (VisualAttribute(display, visual, GLX_DOUBLEBUFFER) != 0) == request.doubleBuffer
+           && colorBits >= request.colorBits
+           && VisualAttribute(display, visual, GLX_DEPTH_SIZE) >= request.depthBits;
+}
+
+unsigned CWxGLBinding::DescribePixelFormat(wxGLCanvas* drawable, int)
+{
+    Display* display = glXGetCurrentDisplay();
+    GLXContext context = glXGetCurrentContext();
+    if (!drawable || !display || !context)
+        return kPfdGenericFormat;
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    return FlagsForRenderer(renderer, glXIsDirect(display, context) != False);
+}
+
+unsigned CWxGLBinding::FlagsForRenderer(const char* renderer, bool direct)
+{
+    if (!renderer || ContainsAny(renderer, {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"}))
+        return kPfdGenericFormat;
+    return direct ? 0u : kPfdGenericFormat | kPfdGenericAccelerated;
+}
+
+wxGLContext* CWxGLBinding::CreateContext(wxGLCanvas* drawable)
+{
+    if (!drawable)
+        return nullptr;
+    // No context attributes: the toolkit then asks for a legacy context,
+    // which keeps every OpenGL 1.1 entry point.
+    auto* context = new wxGLContext(drawable);
+    if (!context->IsOK()) {
+        delete context;
+        return nullptr;
+    }
+    return context;
+}
+
+bool CWxGLBinding::MakeCurrent(wxGLCanvas* drawable, wxGLContext* context)
+{
+    if (!drawable || !context || drawable->GetXWindow() == 0)
+        return false;
+    if (!context->SetCurrent(*drawable))
+        return false;
+    m_current = context;
+    return true;
+}
+
+bool CWxGLBinding::DeleteContext(wxGLContext* context)
+{
+    if (!context)
+        return false;
+    // A context that is current is released first, so that no later call
+    // draws through a context whose window is gone.
+    if (context == m_current) {
+        if (Display* display = glXGetCurrentDisplay())
+            glXMakeContextCurrent(display, None, None, nullptr);
+        m_current = nullptr;
+    }
+    delete context;
+    return true;
+}
+
+bool CWxGLBinding::SwapBuffers(wxGLCanvas* drawable)
+{
+    if (!drawable || drawable->GetXWindow() == 0)
+        return false;
+    return drawable->SwapBuffers();
+}
+
+bool CWxGLBinding::UseFontOutlines(wxGLCanvas* drawable, const FontRequest& font, unsigned first, unsigned count,
+                                   unsigned listBase, float, float extrusion)
+{
+    FontFace face;
+    if (!drawable || !MatchFontFace(&font, face) || !face.outline)
+        return false;
+    return BuildOutlineGlyphLists(face, first, count, listBase, extrusion);
+}
+
+bool CWxGLBinding::UseFontBitmaps(wxGLCanvas* drawable, const FontRequest* font, unsigned first, unsigned count,
+                                  unsigned listBase)
+{
+    FontFace face;
+    if (!drawable || !MatchFontFace(font, face))
+        return false;
+    return BuildBitmapGlyphLists(face, first, count, listBase);
+}
