@@ -106,7 +106,7 @@ bool CHeightField::Store(CArchive& ar)
         return false;
     }
     const std::int64_t count = static_cast<std::int64_t>(m_width) * m_height;
-    ar.Reserve(ar.Bytes().size() + static_cast<std::size_t>(kHeaderBytes + count * kRecordBytes));
+    ar.Reserve(static_cast<std::size_t>(kHeaderBytes + count * kRecordBytes));
     ar << static_cast<std::int32_t>(m_width) << static_cast<std::int32_t>(m_height);
     // Row after row, x within a row: the order of the cells in memory.
     const HeightCell* cell = m_cells.get();

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 // Little-endian integers in sequence over a byte buffer, in one direction.
@@ -23,20 +24,19 @@ public:
     CArchive& operator<<(std::int32_t value)
     {
         const auto u = static_cast<std::uint32_t>(value);
-        std::uint8_t* p = Grow(4);
-        p[0] = static_cast<std::uint8_t>(u);
-        p[1] = static_cast<std::uint8_t>(u >> 8);
-        p[2] = static_cast<std::uint8_t>(u >> 16);
-        p[3] = static_cast<std::uint8_t>(u >> 24);
+        const std::uint8_t le[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+                                    static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+        // One copy, not four byte stores: a byte store may alias our own
+        // members and would make the compiler reload them after each byte.
+        std::memcpy(Grow(4), le, 4);
         return *this;
     }
 
     CArchive& operator<<(std::int16_t value)
     {
         const auto u = static_cast<std::uint16_t>(value);
-        std::uint8_t* p = Grow(2);
-        p[0] = static_cast<std::uint8_t>(u);
-        p[1] = static_cast<std::uint8_t>(u >> 8);
+        const std::uint8_t le[2] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8)};
+        std::memcpy(Grow(2), le, 2);
         return *this;
     }
 
@@ -56,25 +56,36 @@ public:
     }
 
     // Bytes not yet read (loading), so a loader can check a header against
-    // the data before it allocates.
-    std::size_t Remaining() const { return m_bytes.size() - m_pos; }
+    // the data before it allocates. Always 0 when storing.
+    std::size_t Remaining() const { return m_storing ? 0 : m_bytes.size() - m_pos; }
 
     // Everything stored so far (storing), or the data being read (loading).
-    const std::vector<std::uint8_t>& Bytes() const { return m_bytes; }
+    const std::vector<std::uint8_t>& Bytes() const
+    {
+        if (m_storing)
+            m_bytes.resize(m_pos);  // drop the room made ahead of the writes
+        return m_bytes;
+    }
 
-    // Pre-sizes the output buffer when the caller knows how much it will write.
-    void Reserve(std::size_t bytes) { m_bytes.reserve(bytes); }
+    // Makes room for this many more bytes when the caller knows how much it
+    // will write, so that storing never reallocates.
+    void Reserve(std::size_t bytes)
+    {
+        if (m_bytes.size() - m_pos < bytes)
+            m_bytes.resize(m_pos + bytes);
+    }
 
 private:
-    // Appends n bytes and returns where they go.
+    // Appends n bytes and returns where they go. While storing, the buffer is
+    // kept larger than what was written (m_pos is the end), so an append is a
+    // compare and plain stores.
     std::uint8_t* Grow(std::size_t n)
     {
-        const std::size_t at = m_bytes.size();
-        if (m_bytes.capacity() - at < n)
-            GrowCapacity(n);
-        // resize within capacity: no reallocation, the bytes are written next.
-        m_bytes.resize(at + n);
-        return m_bytes.data() + at;
+        if (m_bytes.size() - m_pos < n)
+            GrowBuffer(n);
+        std::uint8_t* p = m_bytes.data() + m_pos;
+        m_pos += n;
+        return p;
     }
 
     // The next n unread bytes; throws when fewer remain.
@@ -88,10 +99,11 @@ private:
     }
 
     // Cold paths, out of line.
-    void GrowCapacity(std::size_t n);
+    void GrowBuffer(std::size_t n);
     [[noreturn]] static void ThrowEndOfFile();
 
-    std::vector<std::uint8_t> m_bytes;
-    std::size_t m_pos = 0;
+    // Mutable so that Bytes() can trim the room made ahead.
+    mutable std::vector<std::uint8_t> m_bytes;
+    std::size_t m_pos = 0;  // next byte to read, or end of what was written
     bool m_storing;
 };

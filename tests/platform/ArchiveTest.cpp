@@ -60,6 +60,19 @@ TEST(Archive, ReadingPastTheEndThrowsAndConsumesNothing)
     EXPECT_THROW(CArchive(Bytes{}) >> half, CArchiveException);
 }
 
+TEST(Archive, RoomMadeAheadIsNeverPartOfTheBytes)
+{
+    CArchive ar;
+    ar.Reserve(100);
+    EXPECT_TRUE(ar.Bytes().empty());
+    ar << std::int16_t{1};
+    EXPECT_EQ(ar.Bytes(), Bytes({1, 0}));
+    ar << std::int16_t{2};
+    ar.Reserve(1);
+    EXPECT_EQ(ar.Bytes(), Bytes({1, 0, 2, 0}));
+    EXPECT_EQ(ar.Remaining(), 0u);
+}
+
 TEST(Archive, GrowsPastWhatWasReserved)
 {
     CArchive ar;
