@@ -251,17 +251,6 @@ TEST(HeightFieldGrid, FailedAllocationLeavesItEmpty)
     EXPECT_EQ(grid.GetHeight(), 0);
 }
 
-TEST(HeightFieldGrid, SetCellCopiesTheWholeRecord)
-{
-    CHeightField grid;
-    grid.Create(2, 2);
-    grid.SetCell(1, 0, HeightCell{Finish, {1, 2, 3, 4}, 1});
-    const HeightCell& cell = grid.GetCell(1, 0);
-    EXPECT_EQ(cell.type, Finish);
-    EXPECT_EQ(cell.corner[3], 4);
-    EXPECT_EQ(cell.merged, 1);
-}
-
 // A course is already loaded; each case offers a broken file, which must
 // fail with the right cause and leave that course exactly as it was.
 class HeightFieldBadFile : public ::testing::Test {
