@@ -1,1 +1,2 @@
-# Benchmarks of this area are added by the issue that builds it.
+# The view's processor share while animating is measured by
+# bench/glview-cpu.sh on the glview-demo program (built in game/glview).

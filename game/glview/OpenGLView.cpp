@@ -1,0 +1,239 @@
+// COpenGLView: construction, window creation with the context set-up,
+// destruction, driver information and error recording.
+#include "game/glview/OpenGLView.h"
+
+#include "platform/ScreenPointer.h"
+#include "platform/SystemClock.h"
+#include "platform/WxGLBinding.h"
+
+#include <wx/dcclient.h>
+#include <wx/toplevel.h>
+
+#include <cstring>
+#include <new>
+
+wxIMPLEMENT_CLASS(COpenGLView, wxGLCanvas);
+
+wxBEGIN_EVENT_TABLE(COpenGLView, wxGLCanvas)
+    EVT_WINDOW_CREATE(COpenGLView::HandleCreate)
+    EVT_WINDOW_DESTROY(COpenGLView::HandleDestroy)
+    EVT_ERASE_BACKGROUND(COpenGLView::HandleEraseBackground)
+    EVT_SIZE(COpenGLView::HandleSize)
+    EVT_PAINT(COpenGLView::HandlePaint)
+    EVT_KEY_DOWN(COpenGLView::HandleKeyDown)
+    EVT_KEY_UP(COpenGLView::HandleKeyUp)
+    EVT_TIMER(wxID_ANY, COpenGLView::HandleFrameTimer)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+// The face the context set-up asks for; the desktop's font matching picks
+// the closest installed face.
+const char* const kDefaultOutlineFace = "Ariel";
+
+// At most this many stale errors are drained before a driver query.
+constexpr int kMaxStaleErrors = 16;
+
+} // namespace
+
+const char* const COpenGLView::kErrorTexts[8] = {
+    "No Error",
+    "Unable to get a DC",
+    "ChoosePixelFormat failed",
+    "SelectPixelFormat failed",
+    "wglCreateContext failed",
+    "wglMakeCurrent failed",
+    "wglDeleteContext failed",
+    "SwapBuffers failed",
+};
+
+const char* const COpenGLView::kNoInformation = "no-information-available";
+
+COpenGLView::COpenGLView(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+                         const wxString& name)
+    : wxGLCanvas(parent, CWxGLBinding::WindowAttributes(kViewPixelFormat), id, pos, size, PreCreateWindow(style),
+                 name),
+      m_errorText(kErrorTexts[0]),
+      m_clock(&CSystemClock::Instance()),
+      m_pointer(&CScreenPointer::Instance()),
+      m_binding(&CWxGLBinding::Instance()),
+      m_frameTimer(this)
+{
+    // The window may already have been realized inside the base
+    // constructor (a parent that is already shown), before this class's
+    // event table was in place; the set-up then runs from the event queue.
+    CallAfter(&COpenGLView::CreateWhenRealized);
+}
+
+COpenGLView::~COpenGLView()
+{
+    m_frameTimer.Stop();
+    // Destroy() sends the destroy event while the view is whole; a plain
+    // delete does not, so the context is released here then.
+    DestroyOnce();
+    delete[] m_glExtensions;
+}
+
+long COpenGLView::PreCreateWindow(long style)
+{
+    return style | wxCLIP_SIBLINGS | wxCLIP_CHILDREN | wxWANTS_CHARS;
+}
+
+void COpenGLView::HandleCreate(wxWindowCreateEvent& event)
+{
+    event.Skip();
+    if (event.GetWindow() == this)
+        CreateWhenRealized();
+}
+
+void COpenGLView::HandleDestroy(wxWindowDestroyEvent& event)
+{
+    event.Skip();
+    if (event.GetWindow() == this)
+        DestroyOnce();
+}
+
+void COpenGLView::HandleEraseBackground(wxEraseEvent& event)
+{
+    if (!OnEraseBkgnd(event.GetDC()))
+        event.Skip();
+}
+
+void COpenGLView::CreateWhenRealized()
+{
+    if (m_created || m_destroyed || GetXWindow() == 0)
+        return;
+    m_created = true;
+    OnCreate();
+    // The toolkit may have sized the window before it was realized, when
+    // there was no context to apply the size to.
+    SendSize();
+}
+
+void COpenGLView::DestroyOnce()
+{
+    if (!m_created || m_destroyed)
+        return;
+    m_destroyed = true;
+    m_frameTimer.Stop();
+    OnDestroy();
+}
+
+int COpenGLView::OnCreate()
+{
+    if (auto* frame = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this)))
+        m_titleBase = frame->GetTitle();
+    InitRenderingContext();
+    m_startTime = Clock().Milliseconds();
+    if (m_animate)
+        m_lastFrameTime = m_startTime;
+    for (int i = 0; i < 3; ++i) {
+        m_homePosition[i] = m_position[i];
+        m_homeAngles[i] = m_angles[i];
+    }
+    return 0;
+}
+
+bool COpenGLView::InitRenderingContext()
+{
+    m_pDC = Binding().GetDrawable(*this);
+    if (!m_pDC) {
+        RecordError(1);
+        return false;
+    }
+    if (!SelectPixelFormat())
+        return false;
+    m_hRC = Binding().CreateContext(m_pDC);
+    if (!m_hRC) {
+        RecordError(4);
+        return false;
+    }
+    if (!Binding().MakeCurrent(m_pDC, m_hRC)) {
+        RecordError(5);
+        return false;
+    }
+    ReadDriverInfo();
+    CreateFontLists(kDefaultOutlineFace, nullptr);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    return true;
+}
+
+bool COpenGLView::SelectPixelFormat()
+{
+    m_pixelFormat = Binding().ChoosePixelFormat(m_pDC, kViewPixelFormat);
+    if (m_pixelFormat == 0) {
+        RecordError(2);
+        return false;
+    }
+    if (!Binding().SetPixelFormat(m_pDC, m_pixelFormat, kViewPixelFormat)) {
+        RecordError(3);
+        return false;
+    }
+    return true;
+}
+
+int COpenGLView::AccelerationClass(unsigned formatFlags)
+{
+    const unsigned generic = formatFlags & (kPfdGenericFormat | kPfdGenericAccelerated);
+    if (generic == 0)
+        return 2;
+    if (generic == (kPfdGenericFormat | kPfdGenericAccelerated))
+        return 1;
+    return 0;
+}
+
+void COpenGLView::ReadDriverInfo()
+{
+    m_acceleration = AccelerationClass(Binding().DescribePixelFormat(m_pDC, m_pixelFormat));
+    m_glVendor = QueryGLString(GL_VENDOR);
+    m_glRenderer = QueryGLString(GL_RENDERER);
+    m_glVersion = QueryGLString(GL_VERSION);
+    const char* extensions = QueryGLString(GL_EXTENSIONS);
+    delete[] m_glExtensions;
+    const std::size_t size = std::strlen(extensions) + 1;
+    m_glExtensions = new (std::nothrow) char[size];
+    if (m_glExtensions)
+        std::memcpy(m_glExtensions, extensions, size);
+}
+
+const char* COpenGLView::QueryGLString(GLenum name)
+{
+    // An error left over from earlier calls would be taken for this query's.
+    for (int i = 0; i < kMaxStaleErrors && glGetError() != GL_NO_ERROR; ++i) {
+    }
+    const GLubyte* text = glGetString(name);
+    if (glGetError() != GL_NO_ERROR || !text)
+        return kNoInformation;
+    return reinterpret_cast<const char*>(text);
+}
+
+void COpenGLView::RecordError(int index)
+{
+    if (m_errorText != kErrorTexts[0])
+        return;
+    if (index < 0 || index >= static_cast<int>(sizeof kErrorTexts / sizeof kErrorTexts[0]))
+        return;
+    m_errorText = kErrorTexts[index];
+}
+
+void COpenGLView::OnDestroy()
+{
+    if (!Binding().DeleteContext(m_hRC))
+        RecordError(6);
+    // Deleting the context deleted every display list of the view.
+    m_hRC = nullptr;
+    m_sphereLists.clear();
+    m_cubeLists.clear();
+    if (m_pDC) {
+        Binding().ReleaseDrawable(m_pDC);
+        m_pDC = nullptr;
+    }
+}
+
+bool COpenGLView::OnEraseBkgnd(wxDC*)
+{
+    // Every frame clears the whole area itself; erasing first would flicker.
+    return true;
+}

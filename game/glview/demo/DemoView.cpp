@@ -1,0 +1,87 @@
+#include "game/glview/demo/DemoView.h"
+
+#include "platform/Clock.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// A slow turn about the vertical axis, so that an animating view moves
+// before any key is pressed: one key step of angular velocity.
+constexpr double kInitialTurnDegreesPerSecond = 18.0;
+const char* const kBanner = "glview";
+
+} // namespace
+
+CDemoView::CDemoView(wxWindow* parent, bool animate)
+    : COpenGLView(parent)
+{
+    m_animate = animate;
+    m_angularVelocity[1] = kInitialTurnDegreesPerSecond;
+}
+
+void CDemoView::SetStockScene(int type)
+{
+    m_stockSceneType = type;
+    Refresh(false);
+}
+
+bool CDemoView::PrepareFrame()
+{
+    // The base transform set by OnSize, then the stock camera's pose.
+    glLoadIdentity();
+    ApplyViewTransform();
+    glRotated(m_angles[0], 1.0, 0.0, 0.0);
+    glRotated(m_angles[1], 0.0, 1.0, 0.0);
+    glRotated(m_angles[2], 0.0, 0.0, 1.0);
+    glTranslated(m_position[0], m_position[1], m_position[2]);
+    return true;
+}
+
+bool CDemoView::DrawScene()
+{
+    glPushMatrix();
+    COpenGLView::DrawScene();
+    glPopMatrix();
+
+    glColor3d(1.0, 0.75, 0.2);
+    glPushMatrix();
+    glTranslated(-1.9, 0.9, 0.0);
+    glScaled(0.6, 0.6, 0.6);
+    RenderText(m_outlineFontBase, kBanner);
+    glPopMatrix();
+
+    // The driver's name and the recorded error, in the window's corner.
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glColor3d(0.6, 1.0, 0.6);
+    glRasterPos2d(-0.97, -0.95);
+    RenderText(m_bitmapFontBase, m_glRenderer ? m_glRenderer : "");
+    RenderText(m_bitmapFontBase, " / ");
+    RenderText(m_bitmapFontBase, m_errorText);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    return true;
+}
+
+void CDemoView::FinishFrame()
+{
+    if (m_framesDrawn == 0)
+        m_firstFrameTime = Clock().Milliseconds();
+    ++m_framesDrawn;
+    COpenGLView::FinishFrame();
+}
+
+double CDemoView::AverageFrameRate() const
+{
+    const uint32_t elapsed = Clock().Milliseconds() - m_firstFrameTime;
+    if (m_framesDrawn < 2 || elapsed == 0)
+        return 0.0;
+    return (m_framesDrawn - 1) * 1000.0 / elapsed;
+}
