@@ -7,7 +7,7 @@ bash scripts/build.sh
 echo "bench: running benchmarks"
 run_all() {
   for b in build/bench/*; do
-    [ -x "$b" ] || continue
+    [ -f "$b" ] && [ -x "$b" ] || continue
     "$b" --benchmark_format=console
   done
   for s in bench/*.sh; do
