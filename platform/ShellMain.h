@@ -1,0 +1,20 @@
+#pragma once
+
+#include <wx/string.h>
+
+class CCommandLineInfo;
+
+// The main() of either program. --help, --version and bad arguments are
+// answered on the terminal without opening a display; otherwise the
+// toolkit's application object (declared with wxIMPLEMENT_APP_NO_MAIN)
+// runs. Returns the exit status.
+int RunShellProgram(int argc, char** argv, const char* program, const char* description);
+
+// The command line as RunShellProgram parsed it, for the start-up sequence.
+const CCommandLineInfo& GetShellCommandLine();
+
+// Keeps the program's settings (window placement, recent files) in the
+// toolkit's config object under `vendor`, stored in the XDG layout:
+// $XDG_CONFIG_HOME/<program>/<program>.conf (~/.config by default).
+// Call once at start-up, before the main frame is created.
+void SetRegistryKey(const wxString& vendor);
