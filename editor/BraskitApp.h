@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editor/BraskitDoc.h"
+
+#include <wx/app.h>
+
+// The editor's application object: the start-up sequence and the one
+// document, which lives as long as the program.
+class CBraskitApp : public wxApp {
+public:
+    bool OnInit() override;
+
+private:
+    CBraskitDoc m_document;
+};
+
+wxDECLARE_APP(CBraskitApp);

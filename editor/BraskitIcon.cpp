@@ -1,0 +1,67 @@
+#include "editor/BraskitIcon.h"
+
+#include "editor/CornerColor.h"
+
+#include <wx/dcmemory.h>
+#include <wx/icon.h>
+
+namespace {
+
+// Heights whose colours make a lively patch: low, middle and high bands.
+constexpr int kIconHeights[2][2][4] = {
+    {{0, 15, 25, 5}, {15, 35, 45, 25}},
+    {{5, 25, 55, 20}, {25, 45, 99, 55}},
+};
+
+constexpr int kIconSizes[] = {16, 32, 48};
+
+}  // namespace
+
+wxBitmap MakeBraskitBitmap(int size)
+{
+    wxBitmap bitmap(size, size, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    const int cell = size / 2;
+    const int square = cell * 2 / 5 > 1 ? cell * 2 / 5 : 1;
+    const int margin = cell / 12;
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const int left = column * cell;
+            const int top = row * cell;
+            const int* heights = kIconHeights[row][column];
+            // corner[0] bottom-left, [1] bottom-right, [2] top-right, [3] top-left.
+            const wxPoint places[4] = {
+                {left + margin, top + cell - margin - square},
+                {left + cell - margin - square, top + cell - margin - square},
+                {left + cell - margin - square, top + margin},
+                {left + margin, top + margin},
+            };
+            for (int corner = 0; corner < 4; ++corner) {
+                const RgbColor c = CornerColor(heights[corner]);
+                dc.SetPen(*wxTRANSPARENT_PEN);
+                dc.SetBrush(wxBrush(wxColour(c.red, c.green, c.blue)));
+                dc.DrawRectangle(places[corner].x, places[corner].y, square, square);
+            }
+        }
+    }
+    dc.SetPen(*wxBLACK_PEN);
+    dc.DrawLine(cell, 0, cell, size);
+    dc.DrawLine(0, cell, size, cell);
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(0, 0, size, size);
+    dc.SelectObject(wxNullBitmap);
+    return bitmap;
+}
+
+wxIconBundle MakeBraskitIcons()
+{
+    wxIconBundle icons;
+    for (int size : kIconSizes) {
+        wxIcon icon;
+        icon.CopyFromBitmap(MakeBraskitBitmap(size));
+        icons.AddIcon(icon);
+    }
+    return icons;
+}
