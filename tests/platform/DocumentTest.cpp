@@ -114,6 +114,8 @@ TEST_F(DocumentFiles, FailedOpenSaysWhyAndChangesNothing)
     WriteAll(PathOf("short.num"), {5, 0, 0, 0, 9, 0, 0, 0});
     fs::create_directory(PathOf("folder.num"));
     ASSERT_EQ(::mkfifo(PathOf("pipe.num").c_str(), 0600), 0);
+    WriteAll(PathOf("huge.num"), {});
+    fs::resize_file(PathOf("huge.num"), (std::uintmax_t{1} << 30) + 1);  // sparse: no disk space used
     const struct {
         const char* name;
         const char* reason;
@@ -122,6 +124,7 @@ TEST_F(DocumentFiles, FailedOpenSaysWhyAndChangesNothing)
         {"folder.num", "it is a folder, not a file"},
         {"pipe.num", "it is not a regular file"},
         {"short.num", "it ends before its last cell"},
+        {"huge.num", "it is too large to be a course file"},
         {"missing/a.num", "there is no such file"},
         {"short.num/a.num", "a part of its path is not a folder"},
     };
