@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -74,6 +75,11 @@ struct FrictionCase {
     std::int16_t type;
     double perSecond;
 };
+
+void PrintTo(const FrictionCase& c, std::ostream* os)
+{
+    *os << "type " << c.type;
+}
 
 class FrictionTest : public BallPhysicsTest, public ::testing::WithParamInterface<FrictionCase> {};
 
@@ -220,6 +226,11 @@ struct SpinCase {
     std::uint32_t elapsedMs;
     double expected;
 };
+
+void PrintTo(const SpinCase& c, std::ostream* os)
+{
+    *os << c.angle << " degrees, " << c.elapsedMs << " ms";
+}
 
 class SpinTest : public BallPhysicsTest, public ::testing::WithParamInterface<SpinCase> {};
 
