@@ -1,0 +1,247 @@
+#include "platform/SingleDocFrame.h"
+
+#include "platform/Archive.h"
+#include "platform/CommandIds.h"
+#include "platform/Document.h"
+#include "platform/RecentFileMenu.h"
+#include "tests/platform/WxTestEnvironment.h"
+
+#include <gtest/gtest.h>
+#include <wx/dnd.h>
+#include <wx/fileconf.h>
+#include <wx/menu.h>
+#include <wx/sstream.h>
+#include <wx/weakref.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+class CNumberDoc : public CDocument {
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring()) {
+            ar << m_value;
+        } else {
+            std::int32_t value = 0;
+            ar >> value;
+            m_value = value;
+        }
+    }
+    std::int32_t m_value = 0;
+};
+
+// The frame with its questions answered from a script.
+class CScriptedFrame : public CSingleDocFrame {
+public:
+    CScriptedFrame(CDocument& doc, const Options& options) : CSingleDocFrame(doc, options)
+    {
+        auto* file = new wxMenu;
+        file->Append(ID_FILE_NEW, "&New");
+        file->AppendSeparator();
+        file->Append(ID_FILE_MRU_FILE1, "Recent File");
+        file->AppendSeparator();
+        file->Append(ID_APP_EXIT, "E&xit");
+        auto* bar = new wxMenuBar;
+        bar->Append(file, "&File");
+        SetMenuBar(bar);
+        m_view = new wxWindow(this, wxID_ANY);
+        FinishShellSetup(m_view);
+    }
+
+    SaveChoice AskSaveChanges(const std::string&) override
+    {
+        ++m_questions;
+        return m_choice;
+    }
+    bool AskOpenPath(std::string&) override { return false; }
+    bool AskSavePath(const std::string&, std::string&) override { return false; }
+    bool AskReplaceFile(const std::string&) override { return false; }
+    void ShowError(const std::string& message) override { m_errors.push_back(message); }
+
+    wxWindow* m_view;
+    SaveChoice m_choice = SaveChoice::Cancel;
+    int m_questions = 0;
+    std::vector<std::string> m_errors;
+};
+
+CSingleDocFrame::Options TestOptions()
+{
+    CSingleDocFrame::Options options;
+    options.appTitle = "Tester";
+    options.recentFiles = 4;
+    options.acceptsDroppedFiles = true;
+    options.defaultExtension = ".hfd";
+    options.fileFilter = "Height fields (*.hfd)|*.hfd";
+    return options;
+}
+
+class SingleDocFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BRASK_REQUIRE_DISPLAY();
+        // Settings in memory: the tests must not touch the user's.
+        wxStringInputStream empty(wxEmptyString);
+        delete wxConfigBase::Set(new wxFileConfig(empty));
+        char pattern[] = "/tmp/brask-frame-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_folder = pattern;
+        std::ofstream(m_folder + "/nine.hfd", std::ios::binary).write("\x09\0\0\0", 4);
+    }
+
+    void TearDown() override
+    {
+        if (!HaveDisplay())
+            return;
+        if (m_frame)
+            m_frame->Destroy();
+        PumpEvents();
+        if (!m_folder.empty())
+            std::system(("rm -rf '" + m_folder + "'").c_str());
+    }
+
+    CScriptedFrame* MakeFrame(const CSingleDocFrame::Options& options = TestOptions())
+    {
+        auto* frame = new CScriptedFrame(m_doc, options);
+        m_frame = frame;
+        frame->Show();
+        PumpEvents();
+        return frame;
+    }
+
+    CNumberDoc m_doc;
+    wxWeakRef<CSingleDocFrame> m_frame;
+    std::string m_folder;
+};
+
+TEST_F(SingleDocFrameTest, TitleNamesTheFileAndMarksUnsavedChanges)
+{
+    CScriptedFrame* frame = MakeFrame();
+    EXPECT_EQ(frame->GetTitle(), "Untitled - Tester");
+    m_doc.SetModifiedFlag();
+    PumpEvents();
+    EXPECT_EQ(frame->GetTitle(), "*Untitled - Tester");
+    m_doc.SetModifiedFlag(false);
+    ASSERT_TRUE(frame->OpenDocumentFile(m_folder + "/nine.hfd"));
+    PumpEvents();
+    EXPECT_EQ(frame->GetTitle(), "nine.hfd - Tester");
+}
+
+TEST_F(SingleDocFrameTest, TitleIsLeftAloneWhenAViewOwnsIt)
+{
+    CSingleDocFrame::Options options = TestOptions();
+    options.ownsTitle = false;
+    CScriptedFrame* frame = MakeFrame(options);
+    frame->SetTitle("Owned by the view");
+    m_doc.SetModifiedFlag();
+    PumpEvents();
+    EXPECT_EQ(frame->GetTitle(), "Owned by the view");
+}
+
+TEST_F(SingleDocFrameTest, CloseAsksAndCancelKeepsTheWindow)
+{
+    CScriptedFrame* frame = MakeFrame();
+    m_doc.SetModifiedFlag();
+    frame->m_choice = SaveChoice::Cancel;
+    EXPECT_FALSE(frame->Close(false));
+    PumpEvents();
+    ASSERT_TRUE(m_frame);
+    EXPECT_EQ(frame->m_questions, 1);
+
+    // Exit goes the same way.
+    wxCommandEvent exit(wxEVT_MENU, ID_APP_EXIT);
+    frame->GetEventHandler()->ProcessEvent(exit);
+    PumpEvents();
+    ASSERT_TRUE(m_frame);
+    EXPECT_EQ(frame->m_questions, 2);
+
+    frame->m_choice = SaveChoice::DontSave;
+    EXPECT_TRUE(frame->Close(false));
+    PumpEvents();
+    EXPECT_FALSE(m_frame);
+}
+
+TEST_F(SingleDocFrameTest, UnmodifiedDocumentClosesWithoutAQuestion)
+{
+    CScriptedFrame* frame = MakeFrame();
+    const int questionsBefore = frame->m_questions;
+    EXPECT_TRUE(frame->Close(false));
+    EXPECT_EQ(frame->m_questions, questionsBefore);
+    PumpEvents();
+    EXPECT_FALSE(m_frame);
+}
+
+TEST_F(SingleDocFrameTest, OpenedFilesComeBackThroughTheRecentFileMenu)
+{
+    CScriptedFrame* frame = MakeFrame();
+    wxMenu* file = frame->GetMenuBar()->GetMenu(0);
+    EXPECT_FALSE(file->IsEnabled(ID_FILE_MRU_FILE1));
+    ASSERT_TRUE(frame->OpenDocumentFile(m_folder + "/nine.hfd"));
+    EXPECT_TRUE(file->IsEnabled(ID_FILE_MRU_FILE1));
+    EXPECT_EQ(file->GetLabel(ID_FILE_MRU_FILE1), "&1 " + m_folder + "/nine.hfd");
+
+    m_doc.m_value = 0;
+    m_doc.SetPathName("");
+    wxCommandEvent recent(wxEVT_MENU, ID_FILE_MRU_FILE1);
+    frame->GetEventHandler()->ProcessEvent(recent);
+    EXPECT_EQ(m_doc.m_value, 9);
+    EXPECT_EQ(m_doc.GetPathName(), m_folder + "/nine.hfd");
+}
+
+TEST_F(SingleDocFrameTest, RecentFileThatIsGoneIsReportedAndDropped)
+{
+    CScriptedFrame* frame = MakeFrame();
+    ASSERT_TRUE(frame->OpenDocumentFile(m_folder + "/nine.hfd"));
+    ASSERT_EQ(::unlink((m_folder + "/nine.hfd").c_str()), 0);
+    wxCommandEvent recent(wxEVT_MENU, ID_FILE_MRU_FILE1);
+    frame->GetEventHandler()->ProcessEvent(recent);
+    EXPECT_EQ(frame->m_errors.size(), 1u);
+    EXPECT_EQ(frame->GetRecentFiles()->GetCount(), 0u);
+    EXPECT_FALSE(frame->GetMenuBar()->GetMenu(0)->IsEnabled(ID_FILE_MRU_FILE1));
+}
+
+TEST_F(SingleDocFrameTest, DroppedFileIsOpenedAfterTheDrop)
+{
+    CScriptedFrame* frame = MakeFrame();
+    auto* target = dynamic_cast<wxFileDropTarget*>(frame->m_view->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    wxArrayString files;
+    files.push_back(m_folder + "/nine.hfd");
+    files.push_back(m_folder + "/other.hfd");
+    EXPECT_TRUE(target->OnDropFiles(5, 5, files));
+    EXPECT_EQ(m_doc.m_value, 0) << "opened only once the drop is over";
+    PumpEvents();
+    EXPECT_EQ(m_doc.m_value, 9);
+}
+
+TEST_F(SingleDocFrameTest, DroppedFileAsksToSaveChangesFirst)
+{
+    CScriptedFrame* frame = MakeFrame();
+    m_doc.SetModifiedFlag();
+    frame->m_choice = SaveChoice::Cancel;
+    auto* target = dynamic_cast<wxFileDropTarget*>(frame->m_view->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    wxArrayString files;
+    files.push_back(m_folder + "/nine.hfd");
+    target->OnDropFiles(5, 5, files);
+    PumpEvents();
+    EXPECT_EQ(frame->m_questions, 1);
+    EXPECT_EQ(m_doc.m_value, 0);
+}
+
+TEST_F(SingleDocFrameTest, NoDropTargetWhenDropsAreNotWanted)
+{
+    CSingleDocFrame::Options options = TestOptions();
+    options.acceptsDroppedFiles = false;
+    CScriptedFrame* frame = MakeFrame(options);
+    EXPECT_EQ(frame->m_view->GetDropTarget(), nullptr);
+}
+
+}  // namespace
