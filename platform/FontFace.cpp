@@ -44,12 +44,16 @@ bool MatchFontFace(const FontRequest* request, FontFace& face)
         return false;
 
     FcChar8* file = nullptr;
+    FcChar8* family = nullptr;
     int index = 0;
     double pixelSize = 0.0;
     FcBool outline = FcFalse;
     const bool found = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file;
     if (found) {
         face.file = reinterpret_cast<const char*>(file);
+        face.family = FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch && family
+                          ? reinterpret_cast<const char*>(family)
+                          : "";
         face.index = FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch ? index : 0;
         face.pixelSize = FcPatternGetDouble(match, FC_PIXEL_SIZE, 0, &pixelSize) == FcResultMatch && pixelSize > 0.0
                              ? pixelSize

@@ -7,6 +7,7 @@ struct FontRequest;
 // An installed font file chosen for a request.
 struct FontFace {
     std::string file;
+    std::string family;         // the matched face's family name
     int index = 0;              // face within a font collection
     double pixelSize = 0.0;     // em height in pixels for bitmap glyphs
     bool outline = false;       // scalable outlines (not a bitmap-only face)

@@ -1,1 +1,18 @@
-# Filled in with the OpenGL view framework.
+# The GL platform services: clock, fonts, glyph lists, binding, pointer.
+# Window tests run under Xvfb (the test command starts it) and skip without
+# a display.
+add_library(brask_gl_test_support STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/GLTestApp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GLCanvasFixture.cpp
+)
+target_include_directories(brask_gl_test_support PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(brask_gl_test_support PUBLIC brask_platform_gl GTest::gtest)
+
+brask_add_test(platform_gl_tests NEEDS_DISPLAY
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/SystemClockTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FontFaceTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GlyphListsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WxGLBindingTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScreenPointerTest.cpp
+  LIBS brask_platform_gl brask_gl_test_support)
