@@ -194,6 +194,10 @@ bool CWxGLBinding::SwapBuffers(wxGLCanvas* drawable)
 {
     if (!drawable || drawable->GetXWindow() == 0)
         return false;
+    // Swapping a window that no context of ours draws to is an X protocol
+    // error, which ends the program; it is a failed swap instead.
+    if (glXGetCurrentContext() == nullptr || glXGetCurrentDrawable() != drawable->GetXWindow())
+        return false;
     return drawable->SwapBuffers();
 }
 

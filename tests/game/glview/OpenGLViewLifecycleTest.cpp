@@ -1,0 +1,187 @@
+#include "tests/game/glview/ViewTestSupport.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+using Lifecycle = CViewTest;
+
+TEST_F(Lifecycle, WithoutFaultsNoErrorIsRecordedForTheViewsWholeLife)
+{
+    CTestView* view = CreateView();
+    EXPECT_EQ(view->createResult, 0);
+    EXPECT_EQ(view->m_errorText, COpenGLView::kErrorTexts[0]);
+    EXPECT_STREQ(view->m_errorText, "No Error");
+    view->OnDraw(nullptr);
+    EXPECT_EQ(view->m_errorText, COpenGLView::kErrorTexts[0]);
+    DestroyFrame();
+    EXPECT_EQ(CTestView::s_errorTextAtDestroy, COpenGLView::kErrorTexts[0]);
+}
+
+TEST_F(Lifecycle, SetUpFailuresAreRecordedAndTheFirstOneSticks)
+{
+    struct Case {
+        CFaultyBinding::Step step;
+        const char* text;
+        bool contextCreated;
+    };
+    const Case cases[] = {
+        {CFaultyBinding::StepDrawable, "Unable to get a DC", false},
+        {CFaultyBinding::StepChoose, "ChoosePixelFormat failed", false},
+        {CFaultyBinding::StepSet, "SelectPixelFormat failed", false},
+        {CFaultyBinding::StepCreate, "wglCreateContext failed", false},
+        {CFaultyBinding::StepMakeCurrent, "wglMakeCurrent failed", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        m_binding.failing = {c.step};
+        CTestView* view = CreateView();
+        // The window exists and creation reports success anyway.
+        EXPECT_EQ(view->createResult, 0);
+        EXPECT_STREQ(view->m_errorText, c.text);
+        EXPECT_EQ(view->m_hRC != nullptr, c.contextCreated);
+        // The steps after the failure were not done.
+        EXPECT_EQ(view->m_glVendor, nullptr);
+        EXPECT_EQ(view->m_glExtensions, nullptr);
+        EXPECT_EQ(view->m_outlineFontBase, 0u);
+        EXPECT_EQ(view->m_bitmapFontBase, 0u);
+
+        // Later failures of swapping and deleting do not replace it.
+        m_binding.failing.insert(CFaultyBinding::StepSwap);
+        m_binding.failing.insert(CFaultyBinding::StepDelete);
+        view->OnDraw(nullptr);
+        EXPECT_STREQ(view->m_errorText, c.text);
+        DestroyFrame();
+        EXPECT_STREQ(CTestView::s_errorTextAtDestroy, c.text);
+    }
+}
+
+TEST_F(Lifecycle, FailuresAfterSetUpAreRecordedWhenTheyAreFirst)
+{
+    m_binding.failing = {CFaultyBinding::StepSwap};
+    CTestView* view = CreateView();
+    view->OnDraw(nullptr);
+    EXPECT_STREQ(view->m_errorText, "SwapBuffers failed");
+    EXPECT_NE(view->m_outlineFontBase, 0u);  // set-up itself went through
+    DestroyFrame();
+
+    m_binding.failing = {CFaultyBinding::StepDelete};
+    CreateView();
+    DestroyFrame();
+    EXPECT_STREQ(CTestView::s_errorTextAtDestroy, "wglDeleteContext failed");
+}
+
+TEST_F(Lifecycle, RecordErrorKeepsTheFirstOfTheEightTexts)
+{
+    CTestView* view = CreateView();
+    view->RecordError(0);
+    EXPECT_STREQ(view->m_errorText, "No Error");
+    view->RecordError(8);  // outside the table: ignored
+    view->RecordError(-1);
+    EXPECT_STREQ(view->m_errorText, "No Error");
+    view->RecordError(7);
+    view->RecordError(2);
+    EXPECT_EQ(view->m_errorText, COpenGLView::kErrorTexts[7]);
+}
+
+TEST_F(Lifecycle, AccelerationClassFollowsTheGenericBits)
+{
+    struct Case {
+        unsigned flags;
+        int acceleration;
+    };
+    const Case cases[] = {
+        {0, 2}, {0x25, 2}, {kPfdGenericFormat | kPfdGenericAccelerated, 1},
+        {kPfdGenericFormat | kPfdGenericAccelerated | 0x25, 1}, {kPfdGenericFormat, 0}, {kPfdGenericAccelerated, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(COpenGLView::AccelerationClass(c.flags), c.acceleration) << c.flags;
+
+    m_binding.overrideFlags = true;
+    m_binding.flags = kPfdGenericFormat | kPfdGenericAccelerated;
+    EXPECT_EQ(CreateView()->m_acceleration, 1);
+}
+
+TEST_F(Lifecycle, ReadsTheDriverAndLeavesTheContextReadyToDraw)
+{
+    CTestView* view = CreateView();
+    EXPECT_STREQ(view->m_glVendor, reinterpret_cast<const char*>(glGetString(GL_VENDOR)));
+    EXPECT_STREQ(view->m_glRenderer, reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    EXPECT_STREQ(view->m_glVersion, reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    ASSERT_NE(view->m_glExtensions, nullptr);
+    EXPECT_STREQ(view->m_glExtensions, extensions);
+    EXPECT_NE(static_cast<const char*>(view->m_glExtensions), extensions);  // a copy of its own
+    if (std::strstr(view->m_glRenderer, "llvmpipe")) {
+        EXPECT_EQ(view->m_acceleration, 0);
+    }
+
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    GLfloat clear[4] = {1, 1, 1, 1};
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    EXPECT_EQ(std::vector<GLfloat>(clear, clear + 4), std::vector<GLfloat>(4, 0.0f));
+    GLdouble depth = 0;
+    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &depth);
+    EXPECT_EQ(depth, 1.0);
+
+    // A failing query gives the fixed text; an earlier error is not taken
+    // for the query's own.
+    EXPECT_STREQ(view->QueryGLString(0x1234), "no-information-available");
+    glEnable(0x1234);
+    EXPECT_STREQ(view->QueryGLString(GL_VENDOR), view->m_glVendor);
+}
+
+TEST_F(Lifecycle, CreationTakesTheTitleTimeAndHomePose)
+{
+    m_clock.now = 777;
+    CTestView* view = CreateView([](CTestView& v) {
+        v.m_position[0] = 1;
+        v.m_position[1] = 2;
+        v.m_position[2] = 3;
+        v.m_angles[2] = 45;
+    });
+    EXPECT_EQ(view->m_titleBase, wxString::FromUTF8(kFrameTitle));
+    EXPECT_EQ(view->m_startTime, 777u);
+    EXPECT_EQ(std::vector<double>(view->m_homePosition, view->m_homePosition + 3), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(std::vector<double>(view->m_homeAngles, view->m_homeAngles + 3), (std::vector<double>{0, 0, 45}));
+    EXPECT_TRUE(view->OnEraseBkgnd(nullptr));
+
+    // With animation already on, the loop's clock starts at creation.
+    DestroyFrame();
+    m_clock.now = 4242;
+    EXPECT_EQ(CreateView([](CTestView& v) { v.m_animate = true; })->m_lastFrameTime, 4242u);
+}
+
+TEST_F(Lifecycle, AViewAddedToAShownFrameIsStillSetUp)
+{
+    m_frame = new wxFrame(nullptr, wxID_ANY, wxS("shown first"));
+    m_frame->Show();
+    ASSERT_TRUE(PumpUntil([this] { return m_frame->IsShownOnScreen(); }));
+    m_view = new CTestView(m_frame);
+    m_view->SetBinding(m_binding);
+    m_frame->SendSizeEvent();
+    ASSERT_TRUE(PumpUntil([this] { return m_view->IsCreated(); }));
+    EXPECT_STREQ(m_view->m_errorText, "No Error");
+    EXPECT_NE(m_view->m_outlineFontBase, 0u);
+    EXPECT_EQ(m_view->m_titleBase, wxS("shown first"));
+}
+
+TEST_F(Lifecycle, TheContextIsDeletedOnceHoweverTheViewGoes)
+{
+    const int destroyedBefore = CTestView::s_destroyCount;
+    CreateView();
+    DestroyFrame();
+    EXPECT_EQ(CTestView::s_destroyCount, destroyedBefore + 1);
+    EXPECT_EQ(m_binding.deletes, 1);
+
+    // Deleted directly, without the toolkit's destroy event.
+    CTestView* view = CreateView();
+    delete view;
+    m_view = nullptr;
+    EXPECT_EQ(m_binding.deletes, 2);
+}
+
+} // namespace
