@@ -1,0 +1,288 @@
+#include "courses/ShippedCourses.h"
+
+#include "course/CellType.h"
+#include "course/HeightField.h"
+
+#include <array>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Heights the editor can set.
+constexpr int kLowest = 0;
+constexpr int kHighest = 99;
+
+using Corners = std::array<int, 4>;
+using CornerHeights = std::function<Corners(int x, int y)>;
+
+Corners Level(int h)
+{
+    return {h, h, h, h};
+}
+
+// A cell on a slope along y that has height `from` on corner row y0 and
+// changes by perRow with every row.
+Corners SlopeY(int y, int y0, int from, int perRow)
+{
+    const int low = from + (y - y0) * perRow;
+    return {low, low, low + perRow, low + perRow};
+}
+
+// Heights given per corner point: neighbouring cells agree, so no walls.
+CornerHeights Smooth(const std::function<int(int cx, int cy)>& height)
+{
+    return [height](int x, int y) {
+        return Corners{height(x, y), height(x + 1, y), height(x + 1, y + 1), height(x, y + 1)};
+    };
+}
+
+bool TypeOf(char c, std::int16_t& type)
+{
+    switch (c) {
+    case '.': type = Floor; return true;
+    case '#': type = Hole; return true;
+    case 'S': type = Start; return true;
+    case 'F': type = Finish; return true;
+    case 'i': type = Ice; return true;
+    case 'm': type = Mud; return true;
+    default: return false;
+    }
+}
+
+// Makes the grid from a picture of its cell types, far end first, so the
+// picture reads as the course seen from its start; holes lie at height 0
+// so that their walls show them as pits.
+bool Paint(CHeightField& grid, const std::vector<std::string>& picture, const CornerHeights& corners,
+           std::string& reason)
+{
+    const int height = static_cast<int>(picture.size());
+    const int width = height > 0 ? static_cast<int>(picture[0].size()) : 0;
+    grid.Create(width, height);
+    if (grid.GetWidth() != width || grid.GetHeight() != height || width == 0) {
+        reason = "the picture has no cells";
+        return false;
+    }
+    int starts = 0;
+    int finishes = 0;
+    for (int y = 0; y < height; ++y) {
+        const std::string& row = picture[height - 1 - y];
+        if (static_cast<int>(row.size()) != width) {
+            reason = "row " + std::to_string(y) + " is not " + std::to_string(width) + " cells wide";
+            return false;
+        }
+        for (int x = 0; x < width; ++x) {
+            HeightCell cell{Floor, {0, 0, 0, 0}, 0};
+            if (!TypeOf(row[x], cell.type)) {
+                reason = std::string("unknown cell '") + row[x] + "' in row " + std::to_string(y);
+                return false;
+            }
+            starts += cell.type == Start;
+            finishes += cell.type == Finish;
+            if (cell.type != Hole) {
+                const Corners c = corners(x, y);
+                for (int i = 0; i < 4; ++i) {
+                    if (c[i] < kLowest || c[i] > kHighest) {
+                        reason = "cell (" + std::to_string(x) + ", " + std::to_string(y) + ") has height " +
+                                 std::to_string(c[i]);
+                        return false;
+                    }
+                    cell.corner[i] = static_cast<std::int16_t>(c[i]);
+                }
+            }
+            grid.SetCell(x, y, cell);
+        }
+    }
+    if (starts != 1 || finishes == 0) {
+        reason = "a course needs one start cell and a finish";
+        return false;
+    }
+    return true;
+}
+
+// A start, a slope down and a finish across the whole width.
+bool FirstRoll(CHeightField& grid, std::string& reason)
+{
+    const std::vector<std::string> picture = {
+        "FFFFFFFFF",  // y = 21
+        "FFFFFFFFF",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",  // y = 12: the foot of the slope
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",  // y = 4: the top of the slope
+        ".........",
+        ".........",
+        "....S....",
+        ".........",  // y = 0
+    };
+    return Paint(grid, picture, Smooth([](int, int cy) { return cy <= 4 ? 12 : cy >= 12 ? 4 : 16 - cy; }), reason);
+}
+
+// Pits on a path that winds forward over three short drops; one branch
+// ends in a pit.
+bool SteppingStones(CHeightField& grid, std::string& reason)
+{
+    const std::vector<std::string> picture = {
+        "##FFFFFFFF##",  // y = 25
+        "##FFFFFFFF##",
+        "##..####..##",
+        "##..####..##",
+        "......##....",
+        "......##....",
+        "..####..####",  // y = 19: drop
+        "..####..####",
+        "............",
+        "####....####",
+        "####....####",
+        "..##....##..",
+        "............",
+        "....####....",  // y = 12: drop
+        "....####....",
+        "............",
+        "##........##",
+        "##..####..##",
+        "##..####..##",
+        "##........##",
+        "#####..#####",  // y = 5: drop
+        "#####..#####",
+        "####....####",
+        "####.S..####",
+        "####....####",
+        "####....####",  // y = 0
+    };
+    // Four levels, 24 down to 12, each drop one row long.
+    const auto height = [](int, int cy) { return cy <= 5 ? 24 : cy <= 12 ? 20 : cy <= 19 ? 16 : 12; };
+    return Paint(grid, picture, Smooth(height), reason);
+}
+
+// Two downhill ice lanes, a mud patch, a wide ice valley between pits and a
+// band of mud to push through before the finish.
+bool IceAndMud(CHeightField& grid, std::string& reason)
+{
+    const std::vector<std::string> picture = {
+        "###FFFFFFFF###",  // y = 29
+        "###FFFFFFFF###",
+        "###mmmmmmmm###",
+        "###mmmmmmmm###",
+        "##..........##",
+        "##..........##",
+        "#iiiiiiiiiiii#",  // y = 23
+        "#iiiiiiiiiiii#",
+        "#iiiiiiiiiiii#",
+        "#iiiiiiiiiiii#",
+        "#iiiiiiiiiiii#",
+        "#iiiiiiiiiiii#",  // y = 18: the valley
+        "####......####",
+        "####.mmmm.####",
+        "####.mmmm.####",
+        "####......####",
+        "##iiii##iiii##",  // y = 13
+        "##iiii##iiii##",
+        "##iiii##iiii##",
+        "##iiii##iiii##",
+        "##iiii##iiii##",  // y = 9: the lanes
+        "##..........##",
+        "##..........##",
+        "####......####",
+        "####......####",
+        "#####....#####",
+        "#####....#####",
+        "#####.S..#####",
+        "#####....#####",
+        "#####....#####",  // y = 0
+    };
+    const auto corners = [](int x, int y) {
+        if (y <= 8)
+            return Level(40);
+        if (y <= 13)
+            return SlopeY(y, 9, 40, -1);
+        if (y >= 18 && y <= 23) {
+            // Both sides rise towards the pits, one per cell from the middle.
+            const auto valley = [](int cx) { return 35 + std::abs(cx - 7); };
+            return Corners{valley(x), valley(x + 1), valley(x + 1), valley(x)};
+        }
+        return Level(35);
+    };
+    return Paint(grid, picture, corners, reason);
+}
+
+// Terraces joined by ramps and a one-cell bridge, a walled mud block, an ice
+// terrace above a deep drop, and a ramp down into mud.
+bool Terraces(CHeightField& grid, std::string& reason)
+{
+    const std::vector<std::string> picture = {
+        "##########FFFFFF",  // y = 31
+        "##########FFFFFF",
+        "########mmmmmmmm",
+        "########mmmmmmmm",
+        "########......##",  // y = 27
+        "########......##",
+        "########......##",
+        "########......##",  // y = 24: ramp down
+        "######iiiiiiiiii",  // y = 23
+        "######iiiiiiiiii",
+        "######iiiiiiiiii",
+        "######iiiiiiiiii",
+        "######iiiiiiiiii",
+        "######iiiiiiiiii",  // y = 18: the upper terrace
+        "############.###",
+        "############.###",  // y = 16: the bridge
+        "................",  // y = 15
+        "................",
+        "......mmmm......",
+        "......mmmm......",  // y = 12: the raised block
+        "................",
+        "................",  // y = 10: the middle terrace
+        "##....##########",
+        "##....##########",
+        "##....##########",  // y = 7: ramp up
+        "..........######",  // y = 6
+        "..........######",
+        "..........######",
+        "..........######",
+        "..S.......######",
+        "..........######",
+        "..........######",  // y = 0: the lower terrace
+    };
+    const auto corners = [](int x, int y) {
+        if (y <= 6)
+            return Level(10);
+        if (y <= 9)
+            return SlopeY(y, 7, 10, 5);
+        if (y <= 17)
+            return (x >= 6 && x <= 9 && (y == 12 || y == 13)) ? Level(35) : Level(25);
+        if (y <= 23)
+            return Level(30);
+        if (y <= 27)
+            return SlopeY(y, 24, 30, -5);
+        return Level(10);
+    };
+    return Paint(grid, picture, corners, reason);
+}
+
+}  // namespace
+
+const std::vector<ShippedCourse>& ShippedCourses()
+{
+    static const std::vector<ShippedCourse> courses = {
+        {"01-first-roll.hfd", "a start, a slope down and a wide finish", FirstRoll},
+        {"02-stepping-stones.hfd", "a winding path between pits, over three drops", SteppingStones},
+        {"03-ice-and-mud.hfd", "downhill ice lanes, an ice valley between pits, mud to push through", IceAndMud},
+        {"04-terraces.hfd", "ramps up and down between walled terraces, a one-cell bridge, ice and mud", Terraces},
+    };
+    return courses;
+}
