@@ -46,6 +46,6 @@ bool CBraskitDoc::AskCourseSize(int& width, int& height)
 
 void CBraskitDoc::ReportNoMemory(int width, int height)
 {
-    wxMessageBox(wxString::Format("There is not enough memory for a course of %d \u00D7 %d cells.", width, height),
+    wxMessageBox(wxString::Format(L"There is not enough memory for a course of %d \u00D7 %d cells.", width, height),
                  "Braskit", wxOK | wxICON_ERROR);
 }

@@ -4,7 +4,6 @@
 
 #include <wx/button.h>
 #include <wx/msgdlg.h>
-#include <wx/numformatter.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -20,6 +19,15 @@ constexpr int kHeightEditId = 1001;
 
 // Wide enough for "16777216" in the default font.
 constexpr int kEditWidthChars = 10;
+
+// "16,777,216": the limit reads the same whatever the locale.
+wxString GroupedDigits(long long value)
+{
+    wxString digits = wxString::Format("%lld", value);
+    for (int i = static_cast<int>(digits.length()) - 3; i > 0; i -= 3)
+        digits.insert(static_cast<size_t>(i), ",");
+    return digits;
+}
 
 bool ParseWholeNumber(const wxString& text, long long& value)
 {
@@ -85,8 +93,7 @@ bool CNewHeightfieldDialog::TransferDataFromWindow()
         m_heightEdit->SetFocus();
         return false;
     }
-    const wxString limit = wxNumberFormatter::ToString(static_cast<long>(CHeightField::kMaxCells),
-                                                       wxNumberFormatter::Style_WithThousandsSep);
+    const wxString limit = GroupedDigits(CHeightField::kMaxCells);
     if (width < 0 || height < 0) {
         ShowRefusal(wxString::Format("The width and height must be 0 or more, and a course can have at most "
                                      "%s cells.",
@@ -96,7 +103,7 @@ bool CNewHeightfieldDialog::TransferDataFromWindow()
     // Each factor is checked first, so the product cannot overflow.
     if (width > CHeightField::kMaxCells || height > CHeightField::kMaxCells
         || width * height > CHeightField::kMaxCells) {
-        ShowRefusal(wxString::Format("A course can have at most %s cells; %lld \u00D7 %lld is too large.", limit,
+        ShowRefusal(wxString::Format(L"A course can have at most %s cells; %lld \u00D7 %lld is too large.", limit,
                                      width, height));
         return false;
     }

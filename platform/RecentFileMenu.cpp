@@ -14,7 +14,6 @@ constexpr const char* kConfigGroup = "/Recent File List";
 constexpr const char* kPlaceholderText = "Recent File";
 // Longer paths lose their leading folders, so the menu stays narrow.
 constexpr std::size_t kMaxLabelPathChars = 48;
-constexpr const char* kEllipsis = "\xE2\x80\xA6";
 
 std::string HomeFolder()
 {
@@ -22,26 +21,29 @@ std::string HomeFolder()
     return home != nullptr ? home : "";
 }
 
-std::string ShortenedPath(std::string path, const std::string& home)
+// The path as shown: the home folder as "~", and when too long only its
+// last components, with `cut` set to tell that the front was left off.
+std::string ShortenedPath(std::string path, const std::string& home, bool& cut)
 {
+    cut = false;
     if (!home.empty() && home != "/" && path.size() > home.size() && path.compare(0, home.size(), home) == 0
         && path[home.size()] == '/')
         path = "~" + path.substr(home.size());
     if (path.size() <= kMaxLabelPathChars)
         return path;
+    cut = true;
     // Keep whole trailing components while they fit.
-    std::size_t cut = path.size();
+    std::size_t start = path.size();
     for (;;) {
-        const std::size_t slash = cut == 0 ? std::string::npos : path.rfind('/', cut - 1);
+        const std::size_t slash = start == 0 ? std::string::npos : path.rfind('/', start - 1);
         if (slash == std::string::npos || path.size() - slash > kMaxLabelPathChars)
             break;
-        cut = slash;
+        start = slash;
     }
-    if (cut == path.size()) {
-        // Even the file name alone is too long: keep its end.
-        return kEllipsis + path.substr(path.size() - kMaxLabelPathChars);
-    }
-    return kEllipsis + path.substr(cut);
+    // Even the file name alone is too long: keep its end.
+    if (start == path.size())
+        start = path.size() - kMaxLabelPathChars;
+    return path.substr(start);
 }
 
 }  // namespace
@@ -122,7 +124,10 @@ int CRecentFileMenu::IndexOfCommand(int commandId) const
 
 wxString CRecentFileMenu::MenuLabel(std::size_t index, const std::string& path, const std::string& home)
 {
-    wxString shown = PathToText(ShortenedPath(path, home));
+    bool cut = false;
+    wxString shown = PathToText(ShortenedPath(path, home, cut));
+    if (cut)
+        shown.Prepend(L"\u2026");
     shown.Replace("&", "&&");
     return wxString::Format("&%zu %s", index + 1, shown);
 }

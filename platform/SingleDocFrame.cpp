@@ -142,7 +142,7 @@ void CSingleDocFrame::OnIdle(wxIdleEvent& event)
 SaveChoice CSingleDocFrame::AskSaveChanges(const std::string& documentName)
 {
     wxMessageDialog dialog(this,
-                           wxString::Format("Save the changes to \u201C%s\u201D?", PathToText(documentName)),
+                           wxString::Format(L"Save the changes to \u201C%s\u201D?", PathToText(documentName)),
                            m_options.appTitle, wxYES_NO | wxCANCEL | wxICON_WARNING);
     dialog.SetExtendedMessage("Your changes will be lost if you don't save them.");
     dialog.SetYesNoCancelLabels("Save", "Don't Save", "Cancel");
@@ -177,7 +177,7 @@ bool CSingleDocFrame::AskSavePath(const std::string& suggested, std::string& pat
 bool CSingleDocFrame::AskReplaceFile(const std::string& path)
 {
     wxMessageDialog dialog(this,
-                           wxString::Format("\u201C%s\u201D already exists. Replace it?", PathToText(path)),
+                           wxString::Format(L"\u201C%s\u201D already exists. Replace it?", PathToText(path)),
                            m_options.appTitle, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
     dialog.SetYesNoLabels("Replace", "Cancel");
     return dialog.ShowModal() == wxID_YES;
