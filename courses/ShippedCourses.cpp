@@ -207,15 +207,15 @@ bool IceAndMud(CHeightField& grid, std::string& reason)
     };
     const auto corners = [](int x, int y) {
         if (y <= 8)
-            return Level(40);
+            return Level(25);
         if (y <= 13)
-            return SlopeY(y, 9, 40, -1);
+            return SlopeY(y, 9, 25, -1);
         if (y >= 18 && y <= 23) {
             // Both sides rise towards the pits, one per cell from the middle.
-            const auto valley = [](int cx) { return 35 + std::abs(cx - 7); };
+            const auto valley = [](int cx) { return 20 + std::abs(cx - 7); };
             return Corners{valley(x), valley(x + 1), valley(x + 1), valley(x)};
         }
-        return Level(35);
+        return Level(20);
     };
     return Paint(grid, picture, corners, reason);
 }
