@@ -1,0 +1,233 @@
+#include "platform/SystemClock.h"
+#include "tests/game/glview/ViewTestSupport.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+// The frame counter as the process started, before any test drew.
+const int kCounterAtStart = CTestView::s_frameCounter;
+
+class RenderLoop : public CViewTest {
+protected:
+    CTestView* CreateAnimatingView()
+    {
+        CTestView* view = CreateView([](CTestView& v) { v.m_animate = true; });
+        view->m_lastFrameTime = m_clock.now;
+        return view;
+    }
+
+    // One paint at the given clock reading; whether it drew a frame.
+    bool PaintAt(uint32_t now)
+    {
+        m_clock.now = now;
+        const int swapsBefore = m_binding.swaps;
+        m_view->OnDraw(nullptr);
+        return m_binding.swaps != swapsBefore;
+    }
+};
+
+TEST_F(RenderLoop, FramesAreAtLeast30MillisecondsApartAcrossTheClocksWrap)
+{
+    struct Case {
+        uint32_t lastFrame;
+        uint32_t paint;
+        bool draws;
+    };
+    const Case cases[] = {
+        {1000, 1029, false},
+        {1000, 1030, true},
+        {1000, 1000, false},
+        {0xFFFFFFF0u, 0x10, true},   // 32 ms, across the wrap
+        {0xFFFFFFF0u, 0x0D, false},  // 29 ms, across the wrap
+    };
+    CTestView* view = CreateAnimatingView();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lastFrame << " -> " << c.paint);
+        view->m_lastFrameTime = c.lastFrame;
+        view->animateSteps = 0;
+        EXPECT_EQ(PaintAt(c.paint), c.draws);
+        EXPECT_EQ(view->animateSteps, c.draws ? 1 : 0);
+        EXPECT_EQ(view->m_lastFrameTime, c.draws ? c.paint : c.lastFrame);
+        EXPECT_EQ(view->m_frameTime, c.paint);
+    }
+}
+
+TEST_F(RenderLoop, APaintDrawsExactlyWhen30MillisecondsHavePassedSinceTheLastFrame)
+{
+    CTestView* view = CreateAnimatingView();
+    std::mt19937 random(20240611);
+    for (int run = 0; run < 50; ++run) {
+        uint32_t now = 0xFFFFFFFFu - random() % 2000;  // the wrap comes up
+        uint32_t lastDrawn = now;
+        view->m_lastFrameTime = lastDrawn;
+        for (int pass = 0; pass < 60; ++pass) {
+            now += random() % 46;
+            const bool due = static_cast<uint32_t>(now - lastDrawn) >= 30;
+            ASSERT_EQ(PaintAt(now), due) << "run " << run << " pass " << pass;
+            if (due)
+                lastDrawn = now;
+        }
+    }
+}
+
+TEST_F(RenderLoop, AFullFrameRunsTheHooksInOrder)
+{
+    CTestView* view = CreateAnimatingView();
+    m_binding.log = &view->log;
+    ASSERT_TRUE(PaintAt(m_clock.now + 30));
+    const std::vector<std::string> order = {"AnimateStep", "PrepareFrame", "DrawStockScene", "DrawScene", "Swap",
+                                            "FinishFrame"};
+    EXPECT_EQ(view->log, order);
+    GLint depth = -1;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, 1);  // every push popped
+}
+
+TEST_F(RenderLoop, WithoutAnimationEveryPaintDrawsAndNothingAnimates)
+{
+    CTestView* view = CreateView();
+    const wxString title = m_frame->GetTitle();
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(PaintAt(m_clock.now + 1));
+    EXPECT_EQ(view->animateSteps, 0);
+    EXPECT_EQ(view->m_lastFrameTime, 0xFFFFFFFFu);
+    EXPECT_EQ(m_frame->GetTitle(), title);
+}
+
+TEST_F(RenderLoop, TheTitleShowsTheRateOnTheFirstAndEvery16thAnimatedFrame)
+{
+    EXPECT_EQ(kCounterAtStart, 15);
+    CTestView* view = CreateAnimatingView();
+    CTestView::s_frameCounter = kCounterAtStart;
+    const std::string rateTitle = std::string(kFrameTitle) + " ( 25 Frames/sec )";
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(PaintAt(m_clock.now + 40));
+        EXPECT_EQ(FrameTitle(), rateTitle);
+        m_frame->SetTitle(wxS("marker"));
+        for (int frame = 1; frame < 16; ++frame) {
+            ASSERT_TRUE(PaintAt(m_clock.now + 40));
+            ASSERT_EQ(FrameTitle(), "marker") << "frame " << frame;
+        }
+    }
+    view->OnToggleAnimation();
+    EXPECT_EQ(m_frame->GetTitle(), view->m_titleBase);
+}
+
+TEST_F(RenderLoop, ALongTitleIsCutAt200Characters)
+{
+    CTestView* view = CreateAnimatingView();
+    view->m_titleBase = wxString(wxS('T'), 190);
+    CTestView::s_frameCounter = 15;
+    ASSERT_TRUE(PaintAt(m_clock.now + 30));
+    EXPECT_EQ(m_frame->GetTitle(), wxString(wxS('T'), 190) + wxS(" ( 33 Fram"));
+}
+
+TEST_F(RenderLoop, FramesPerSecondIsTheLastIntervalsRate)
+{
+    struct Case {
+        uint32_t last;
+        uint32_t now;
+        int rate;
+    };
+    const Case cases[] = {
+        {1000, 1040, 25}, {1000, 1000, 0}, {1000, 1030, 33}, {0, 1000, 1}, {0, 1001, 0}, {0xFFFFFFFEu, 1, 333},
+    };
+    CTestView* view = CreateView();
+    for (const Case& c : cases) {
+        view->m_lastFrameTime = c.last;
+        view->m_frameTime = c.now;
+        EXPECT_EQ(view->FramesPerSecond(), c.rate) << c.last << " -> " << c.now;
+    }
+}
+
+TEST_F(RenderLoop, SwitchingAnimationOnDrawsAtOnceAndOffRestoresTheTitle)
+{
+    CTestView* view = CreateView();
+    view->m_lastFrameTime = m_clock.now;
+    m_clock.now += 100;
+    view->OnToggleAnimation();
+    EXPECT_TRUE(view->m_animate);
+    EXPECT_EQ(view->animateSteps, 1);  // drawn at once, not on a later paint
+    wxUpdateUIEvent ui;
+    view->OnUpdateToggleAnimation(ui);
+    EXPECT_TRUE(ui.GetSetChecked());
+    EXPECT_TRUE(ui.GetChecked());
+
+    m_frame->SetTitle(wxS("rate shown"));
+    view->OnToggleAnimation();
+    EXPECT_FALSE(view->m_animate);
+    EXPECT_EQ(FrameTitle(), kFrameTitle);
+    view->OnUpdateToggleAnimation(ui);
+    EXPECT_FALSE(ui.GetChecked());
+}
+
+TEST_F(RenderLoop, AnAnimatingViewKeepsDrawingFromTheEventLoop)
+{
+    // The real clock: the view asks for its own paints when frames are due.
+    CTestView* view = CreateView();
+    view->SetClock(CSystemClock::Instance());
+    view->OnToggleAnimation();
+    uint32_t previous = 0;
+    int intervalsChecked = 0;
+    ASSERT_TRUE(PumpUntil([&] {
+        if (view->m_lastFrameTime != previous && previous != 0) {
+            EXPECT_GE(static_cast<uint32_t>(view->m_lastFrameTime - previous), 30u);
+            ++intervalsChecked;
+        }
+        previous = view->m_lastFrameTime;
+        return view->animateSteps >= 5;
+    }));
+    EXPECT_GE(intervalsChecked, 1);
+    view->OnToggleAnimation();
+}
+
+TEST_F(RenderLoop, ResizingSetsViewportProjectionAndViewTransform)
+{
+    CTestView* view = CreateView();
+    view->OnSize(0, 800, 600);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{0, 0, 800, 600}));
+    EXPECT_DOUBLE_EQ(view->lastAspect, 800.0 / 600.0);
+
+    const double nearPlane = static_cast<double>(0.1f);
+    const double farPlane = 20.0;
+    const double f = 1.0 / std::tan(20.0 * M_PI / 180.0);
+    GLdouble projection[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_NEAR(projection[0], f / (800.0 / 600.0), 1e-5);
+    EXPECT_NEAR(projection[5], f, 1e-5);
+    EXPECT_NEAR(projection[10], (farPlane + nearPlane) / (nearPlane - farPlane), 1e-5);
+    EXPECT_NEAR(projection[14], 2 * farPlane * nearPlane / (nearPlane - farPlane), 1e-5);
+    EXPECT_NEAR(projection[11], -1.0, 1e-9);
+
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+    GLdouble modelview[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    const double c = std::cos(20.0 * M_PI / 180.0);
+    const double s = std::sin(20.0 * M_PI / 180.0);
+    const double expected[16] = {1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, -5, 1};
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(modelview[i], expected[i], 1e-6) << i;
+
+    // A zero or negative size changes nothing.
+    const int projections = view->projections;
+    view->OnSize(0, 800, 0);
+    view->OnSize(0, -1, 600);
+    view->OnSize(0, 0, 0);
+    EXPECT_EQ(view->projections, projections);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 800);
+
+    // Through the toolkit: the frame's new client size reaches the override.
+    m_frame->SetClientSize(300, 300);
+    EXPECT_TRUE(PumpUntil([view] { return view->lastAspect == 1.0; }));
+}
+
+} // namespace
