@@ -151,7 +151,9 @@ TEST_F(RenderLoop, SwitchingAnimationOnDrawsAtOnceAndOffRestoresTheTitle)
     m_clock.now += 100;
     view->OnToggleAnimation();
     EXPECT_TRUE(view->m_animate);
-    EXPECT_EQ(view->animateSteps, 1);  // drawn at once, not on a later paint
+    // Drawn at once where the toolkit paints on request, else on the next
+    // paint; the clock has not moved, so no later frame is due.
+    EXPECT_TRUE(PumpUntil([view] { return view->animateSteps == 1; }));
     wxUpdateUIEvent ui;
     view->OnUpdateToggleAnimation(ui);
     EXPECT_TRUE(ui.GetSetChecked());
