@@ -1,0 +1,203 @@
+#include "platform/VirtualKey.h"
+#include "tests/game/glview/ViewTestSupport.h"
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+using Triple = std::vector<double>;
+
+Triple Of(const double (&values)[3])
+{
+    return Triple(values, values + 3);
+}
+
+struct Press {
+    unsigned key;
+    bool shift;
+};
+
+class Keys : public CViewTest {
+protected:
+    CTestView* CreateAnimatingView() { return CreateView([](CTestView& v) { v.m_animate = true; }); }
+
+    void PressAll(const std::vector<Press>& presses)
+    {
+        for (const Press& press : presses) {
+            m_view->SetShiftDown(press.shift);
+            m_view->OnKeyDown(press.key, 1, 0);
+        }
+    }
+
+    // A frame's animation step, the given milliseconds after the last one.
+    void StepAfter(uint32_t milliseconds)
+    {
+        m_view->m_lastFrameTime = m_view->m_frameTime;
+        m_view->m_frameTime += milliseconds;
+        m_view->AnimateStep();
+    }
+
+    // Records closes of the main frame and refuses them, so that the frame
+    // stays for the test.
+    void WatchCloses()
+    {
+        m_frame->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+            ++m_closes;
+            event.Veto();
+        });
+    }
+
+    int m_closes = 0;
+};
+
+TEST_F(Keys, EachPressStepsOneVelocityWithinItsBound)
+{
+    struct Case {
+        const char* name;
+        std::vector<Press> presses;
+        Triple velocity;
+        Triple angular;
+    };
+    const Press left{VK_LEFT, false};
+    const std::vector<Case> cases = {
+        {"five Left", std::vector<Press>(5, left), {5, 0, 0}, {0, 0, 0}},
+        {"six Left", std::vector<Press>(6, left), {5, 0, 0}, {0, 0, 0}},
+        {"six Left, Right", {left, left, left, left, left, left, {VK_RIGHT, false}}, {4, 0, 0}, {0, 0, 0}},
+        {"six Shift+Up", std::vector<Press>(6, {VK_UP, true}), {0, 0, 0}, {0, 0, 90}},
+        {"seven Down", std::vector<Press>(7, {VK_DOWN, false}), {0, 0, -5}, {0, 0, 0}},
+        {"keypad minus", {{VK_SUBTRACT, false}}, {0, 1, 0}, {0, 0, 0}},
+        {"keypad plus", {{VK_ADD, false}}, {0, -1, 0}, {0, 0, 0}},
+        {"Shift+keypad plus", {{VK_ADD, true}}, {0, 0, 0}, {0, -18, 0}},
+        {"Shift+Left, Shift+Right", {{VK_LEFT, true}, {VK_LEFT, true}, {VK_RIGHT, true}}, {0, 0, 0}, {18, 0, 0}},
+        {"Left, Clear", {left, {VK_UP, true}, {VK_CLEAR, false}}, {0, 0, 0}, {0, 0, 0}},
+        {"other keys", {{VK_SPACE, false}, {'A', true}, {VK_0 + 1, false}}, {0, 0, 0}, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CreateAnimatingView();
+        PressAll(c.presses);
+        EXPECT_EQ(Of(m_view->m_velocity), c.velocity);
+        EXPECT_EQ(Of(m_view->m_angularVelocity), c.angular);
+        DestroyFrame();
+    }
+}
+
+TEST_F(Keys, AnySequenceKeepsVelocitiesOnTheirStepsAndWithinBounds)
+{
+    const unsigned keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_ADD, VK_SUBTRACT, VK_HOME, VK_CLEAR, VK_SPACE};
+    std::mt19937 random(7);
+    CTestView* view = CreateAnimatingView();
+    for (int run = 0; run < 200; ++run) {
+        const int length = static_cast<int>(random() % 30);
+        for (int i = 0; i < length; ++i)
+            PressAll({{keys[random() % std::size(keys)], random() % 2 == 0}});
+        for (int axis = 0; axis < 3; ++axis) {
+            const double v = view->m_velocity[axis];
+            const double w = view->m_angularVelocity[axis];
+            ASSERT_LE(std::fabs(v), 5.0);
+            ASSERT_LE(std::fabs(w), 90.0);
+            ASSERT_NEAR(v, std::round(v), 1e-9) << "off the 1.0 steps";
+            ASSERT_NEAR(w / 18.0, std::round(w / 18.0), 1e-9) << "off the 18.0 steps";
+        }
+    }
+}
+
+TEST_F(Keys, HomeRestoresThePoseAndShiftHomeAlsoStops)
+{
+    CTestView* view = CreateView([](CTestView& v) {
+        v.m_animate = true;
+        v.m_position[1] = 2.0;
+        v.m_angles[0] = 10.0;
+    });
+    PressAll({{VK_LEFT, false}, {VK_UP, true}});
+    StepAfter(500);
+    EXPECT_EQ(Of(view->m_position), (Triple{0.5, 2.0, 0.0}));
+    EXPECT_EQ(Of(view->m_angles), (Triple{10.0, 0.0, 9.0}));
+
+    PressAll({{VK_HOME, false}});
+    EXPECT_EQ(Of(view->m_position), (Triple{0, 2, 0}));
+    EXPECT_EQ(Of(view->m_angles), (Triple{10, 0, 0}));
+    EXPECT_EQ(Of(view->m_velocity), (Triple{1, 0, 0}));  // still moving
+    EXPECT_EQ(Of(view->m_angularVelocity), (Triple{0, 0, 18}));
+
+    StepAfter(500);
+    PressAll({{VK_HOME, true}});
+    EXPECT_EQ(Of(view->m_position), (Triple{0, 2, 0}));
+    EXPECT_EQ(Of(view->m_velocity), (Triple{0, 0, 0}));
+    EXPECT_EQ(Of(view->m_angularVelocity), (Triple{0, 0, 0}));
+}
+
+TEST_F(Keys, WithoutAnimationOnlyEscapeActsAndItClosesTheFrameLater)
+{
+    CTestView* view = CreateView();
+    WatchCloses();
+    view->m_position[0] = 3.0;
+    PressAll({{VK_LEFT, false}, {VK_UP, true}, {VK_ADD, false}, {VK_HOME, true}, {VK_CLEAR, false}});
+    EXPECT_EQ(Of(view->m_velocity), (Triple{0, 0, 0}));
+    EXPECT_EQ(Of(view->m_angularVelocity), (Triple{0, 0, 0}));
+    EXPECT_EQ(view->m_position[0], 3.0);
+
+    PressAll({{VK_ESCAPE, false}});
+    EXPECT_EQ(m_closes, 0) << "closed from the event queue, not inside the key handler";
+    EXPECT_TRUE(PumpUntil([this] { return m_closes == 1; }));
+
+    view->m_animate = true;
+    PressAll({{VK_ESCAPE, true}});
+    EXPECT_TRUE(PumpUntil([this] { return m_closes == 2; }));
+}
+
+TEST_F(Keys, EscapeReallyClosesTheMainFrame)
+{
+    CreateView();
+    wxWindowID frameId = m_frame->GetId();
+    PressAll({{VK_ESCAPE, false}});
+    EXPECT_TRUE(PumpUntil([frameId] { return wxWindow::FindWindowById(frameId) == nullptr; }));
+    m_frame = nullptr;
+    m_view = nullptr;
+}
+
+TEST_F(Keys, ToolkitKeyEventsReachTheOverrideWithScanCodeShiftAndRepeat)
+{
+    CTestView* view = CreateAnimatingView();
+    const unsigned kLeftKeycode = 113;  // X keycode of the Left arrow
+    auto send = [view](wxEventType type, int key, unsigned keycode, bool shift) {
+        wxKeyEvent event(type);
+        event.m_keyCode = key;
+        event.m_rawFlags = keycode;
+        event.SetShiftDown(shift);
+        event.SetEventObject(view);
+        view->GetEventHandler()->ProcessEvent(event);
+    };
+    send(wxEVT_KEY_DOWN, WXK_LEFT, kLeftKeycode, true);
+    EXPECT_EQ(view->lastKey, VK_LEFT);
+    EXPECT_EQ(view->lastFlags, 0x14Bu);  // scan code 0x4B, extended
+    EXPECT_EQ(Of(view->m_angularVelocity), (Triple{18, 0, 0}));
+
+    send(wxEVT_KEY_DOWN, WXK_LEFT, kLeftKeycode, false);  // held: auto-repeat
+    EXPECT_EQ(view->lastFlags, 0x14Bu | kKeyRepeatFlag);
+    EXPECT_EQ(Of(view->m_velocity), (Triple{1, 0, 0}));
+
+    send(wxEVT_KEY_UP, WXK_LEFT, kLeftKeycode, false);
+    send(wxEVT_KEY_DOWN, WXK_LEFT, kLeftKeycode, false);
+    EXPECT_EQ(view->lastFlags, 0x14Bu);
+}
+
+TEST_F(Keys, TheDefaultStepIntegratesVelocitiesOverTheFrameInterval)
+{
+    CTestView* view = CreateAnimatingView();
+    view->m_frameTime = 0xFFFFFFF0u;  // the steps cross the clock's wrap
+    for (int step = 1; step <= 3; ++step) {
+        StepAfter(50);
+        EXPECT_EQ(Of(view->m_position), (Triple{0, 0, 0})) << "at rest nothing moves";
+    }
+    view->m_velocity[0] = 1.0;
+    view->m_angularVelocity[2] = -90.0;
+    for (int step = 1; step <= 3; ++step) {
+        StepAfter(50);
+        EXPECT_NEAR(view->m_position[0], 0.05 * step, 1e-12);
+        EXPECT_NEAR(view->m_angles[2], -4.5 * step, 1e-12);
+    }
+}
+
+} // namespace
