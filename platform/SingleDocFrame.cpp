@@ -145,7 +145,7 @@ SaveChoice CSingleDocFrame::AskSaveChanges(const std::string& documentName)
                            wxString::Format(L"Save the changes to \u201C%s\u201D?", PathToText(documentName)),
                            m_options.appTitle, wxYES_NO | wxCANCEL | wxICON_WARNING);
     dialog.SetExtendedMessage("Your changes will be lost if you don't save them.");
-    dialog.SetYesNoCancelLabels("Save", "Don't Save", "Cancel");
+    dialog.SetYesNoCancelLabels("&Save", "Do&n't Save", "&Cancel");
     switch (dialog.ShowModal()) {
     case wxID_YES: return SaveChoice::Save;
     case wxID_NO: return SaveChoice::DontSave;
@@ -189,7 +189,9 @@ void CSingleDocFrame::ShowError(const std::string& message)
     wxString text = wxString::FromUTF8(message.c_str());
     if (text.empty())
         text = PathToText(message);
-    wxMessageBox(text, m_options.appTitle, wxOK | wxICON_ERROR, this);
+    // At start-up the frame is not shown yet; the message then stands alone
+    // in the middle of the screen.
+    wxMessageBox(text, m_options.appTitle, wxOK | wxICON_ERROR | wxCENTRE, IsShown() ? this : nullptr);
 }
 
 void CSingleDocFrame::OnDocumentPathUsed(const std::string& path)
