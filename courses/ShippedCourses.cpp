@@ -274,6 +274,74 @@ bool Terraces(CHeightField& grid, std::string& reason)
     return Paint(grid, picture, corners, reason);
 }
 
+// The long way round: a bridge onto an ice ridge, a mud patch, a steep ramp
+// down to the east that must be braked, a slalom between pits and a last
+// one-cell bridge.
+bool GrandTour(CHeightField& grid, std::string& reason)
+{
+    const std::vector<std::string> picture = {
+        "################FFFFFFFF",  // y = 39
+        "################FFFFFFFF",
+        "################mmmmmmmm",
+        "################mmmmmmmm",
+        "##################.#####",
+        "##################.#####",  // y = 34
+        "##################..####",
+        "################....####",
+        "################..######",
+        "################....####",
+        "##################..####",  // y = 29
+        "################....####",
+        "##############........##",
+        "##############........##",
+        "##....................##",
+        "##......mmm...........##",  // y = 24
+        "##......mmm...........##",
+        "##......mmm...........##",
+        "##......mmm...........##",
+        "##....................##",
+        "##iiiiiiii##############",  // y = 19
+        "##iiiiiiii##############",
+        "##iiiiiiii##############",
+        "##iiiiiiii##############",
+        "##iiiiiiii##############",
+        "##iiiiiiii##############",  // y = 14
+        "##iiiiiiii##############",
+        "##iiiiiiii##############",
+        "##iiiiiiii##############",
+        "#####.##################",
+        "#####.##################",  // y = 9
+        "#####.##################",
+        "........################",
+        "........################",
+        "........################",
+        "........################",  // y = 4
+        "........################",
+        "..S.....################",
+        "........################",
+        "........################",  // y = 0
+    };
+    const auto corners = [](int x, int y) {
+        if (y <= 7)
+            return Level(20);
+        if (y <= 10)
+            return SlopeY(y, 8, 20, 2);
+        if (y <= 19) {
+            // A flat crest two cells wide, falling one per cell to either side.
+            const auto ridge = [](int cx) { return 26 - (cx < 5 ? 5 - cx : cx > 7 ? cx - 7 : 0); };
+            return Corners{ridge(x), ridge(x + 1), ridge(x + 1), ridge(x)};
+        }
+        if (y <= 27 && x >= 14 && x <= 16) {
+            const int west = 26 - 5 * (x - 14);
+            return Corners{west, west - 5, west - 5, west};
+        }
+        if (y <= 25 && x <= 13)
+            return Level(26);
+        return Level(11);
+    };
+    return Paint(grid, picture, corners, reason);
+}
+
 }  // namespace
 
 const std::vector<ShippedCourse>& ShippedCourses()
@@ -283,6 +351,7 @@ const std::vector<ShippedCourse>& ShippedCourses()
         {"02-stepping-stones.hfd", "a winding path between pits, over three drops", SteppingStones},
         {"03-ice-and-mud.hfd", "downhill ice lanes, an ice valley between pits, mud to push through", IceAndMud},
         {"04-terraces.hfd", "ramps up and down between walled terraces, a one-cell bridge, ice and mud", Terraces},
+        {"05-grand-tour.hfd", "an ice ridge, mud, a ramp to brake on, a slalom between pits and a bridge", GrandTour},
     };
     return courses;
 }
