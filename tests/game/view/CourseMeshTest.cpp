@@ -178,24 +178,6 @@ TEST_F(CourseMeshTest, TypeChangeSplitsACoplanarRun)
     EXPECT_EQ(Select(all, false).size(), 6u);
 }
 
-TEST_F(CourseMeshTest, RunsAreTakenRowByRowAndSkipCoveredCells)
-{
-    Make(3, 2, Floor, 1);
-    Set(1, 0, Ice, 1, 1, 1, 1);
-    const auto tops = Select(Emit(), true);
-    ASSERT_EQ(tops.size(), 4u);
-
-    // Rectangles (x0, y0, x1, y1) in the order the runs start.
-    const double expected[4][4] = {{0, 0, 1, 2}, {1, 0, 2, 1}, {2, 0, 3, 2}, {1, 1, 2, 2}};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE("run " + std::to_string(i));
-        EXPECT_NEAR(tops[i].vertices[0].x, expected[i][0], kPlaceTolerance);
-        EXPECT_NEAR(tops[i].vertices[0].y, expected[i][1], kPlaceTolerance);
-        EXPECT_NEAR(tops[i].vertices[2].x, expected[i][2], kPlaceTolerance);
-        EXPECT_NEAR(tops[i].vertices[2].y, expected[i][3], kPlaceTolerance);
-    }
-}
-
 TEST_F(CourseMeshTest, OppositeSlopesMakeACrossingWallMeetingAtHeightFive)
 {
     // The shared edge x = 1 has pa = 0, pb = 10 at (1, 0) and qa = 10, qb = 0 at (1, 1).
@@ -283,29 +265,6 @@ INSTANTIATE_TEST_SUITE_P(Types, FlatColourTest,
                                            FlatCase{0, 0.6, 0.35, 0.4}, FlatCase{9, 0.6, 0.35, 0.4},
                                            FlatCase{-5, 0.6, 0.35, 0.4}));
 
-TEST_F(CourseMeshTest, MpullMpushAndUnknownTypesLookUnlikeEveryOtherGround)
-{
-    // One row of every type at height 0; the Floor cell shows the ramp.
-    const std::vector<std::int16_t> types{Floor, Start, Finish, Ice, Mud, Mpull, Mpush, 12};
-    m_grid.Create(static_cast<int>(types.size()), 1);
-    for (int x = 0; x < static_cast<int>(types.size()); ++x)
-        Set(x, 0, types[x], 0, 0, 0, 0);
-    const auto tops = Select(Emit(), true);
-    ASSERT_EQ(tops.size(), types.size());
-
-    for (std::size_t a = 5; a < tops.size(); ++a)
-        for (std::size_t b = 0; b < tops.size(); ++b) {
-            if (a == b)
-                continue;
-            for (const FeedbackVertex& va : tops[a].vertices)
-                for (const FeedbackVertex& vb : tops[b].vertices) {
-                    const double distance =
-                        std::fabs(va.red - vb.red) + std::fabs(va.green - vb.green) + std::fabs(va.blue - vb.blue);
-                    EXPECT_GT(distance, 0.1) << "type " << types[a] << " looks like type " << types[b];
-                }
-        }
-}
-
 struct WallCase {
     const char* name;
     int pa, pb, qa, qb;
@@ -362,21 +321,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {Grey(2, 3, 4, 0.2), Grey(2, 3, -4, 0.2), Grey(2, 3.5, 0, 0.05), Grey(2, 3.5, 0, 0.05),
                   Grey(2, 4, 4, 0.2), Grey(2, 4, -4, 0.2)}}),
     [](const ::testing::TestParamInfo<WallCase>& info) { return std::string(info.param.name); });
-
-TEST(HeightColourTest, RampRisesWithHeight)
-{
-    const struct {
-        std::int16_t h;
-        double red, green, blue;
-    } cases[] = {{0, 0.0, 0.1, 0.3}, {50, 0.1, 0.2, 0.65}, {100, 0.2, 0.3, 1.0}, {-20, -0.04, 0.06, 0.16}};
-    for (const auto& c : cases) {
-        double colour[3];
-        CCourseMesh::HeightColour(c.h, colour);
-        EXPECT_NEAR(colour[0], c.red, 1e-12) << c.h;
-        EXPECT_NEAR(colour[1], c.green, 1e-12) << c.h;
-        EXPECT_NEAR(colour[2], c.blue, 1e-12) << c.h;
-    }
-}
 
 TEST_F(CourseMeshTest, DrawingTheSameCourseAgainGivesTheSameGeometry)
 {
