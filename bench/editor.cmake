@@ -1,1 +1,5 @@
-# Benchmarks of this area are added by the issue that builds it.
+# The grid view's repaint of a large course against a small one, and one
+# key over a whole large course. Needs a display; scripts/bench.sh has one.
+brask_add_bench(editor_bench
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorBench.cpp
+  LIBS brask_editor_ui)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/GridSelection.h"
+#include "editor/LabelImages.h"
 #include "platform/KeyTranslator.h"
 #include "platform/ViewLink.h"
 
@@ -57,6 +58,7 @@ private:
     CBraskitDoc* m_document;
     CGridSelection m_selection;
     CKeyTranslator m_keys;
+    CLabelImages m_labelImages;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -65,11 +65,9 @@ void CBraskitView::PaintArea(wxDC& dc, const wxRegion& damaged)
             dc.DrawLine(left, line.from.y, right, line.to.y);
     }
 
-    // Cells: only those meeting the damaged region are read and drawn.
-    dc.SetFont(GetFont());
-    dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-    dc.SetTextBackground(*wxWHITE);
-    dc.SetTextForeground(*wxBLACK);
+    // Cells: only those meeting the damaged region are read and drawn. The
+    // labels are in the window's own font, on opaque white.
+    const wxFont font = GetFont();
     dc.SetPen(*wxTRANSPARENT_PEN);
     const CellRange range = CellsMeeting(area, w, h);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
@@ -83,7 +81,7 @@ void CBraskitView::PaintArea(wxDC& dc, const wxRegion& damaged)
                 dc.DrawRectangle(ToWxRect(CornerSquareRect(c, r, corner)));
             }
             const GridPoint label = LabelOrigin(c, r);
-            dc.DrawText(CellLabel(cell.type), label.x, label.y);
+            dc.DrawBitmap(m_labelImages.Get(cell.type, font), label.x, label.y);
         }
     }
 
