@@ -17,7 +17,8 @@ constexpr int ID_EDIT_CUT = wxID_CUT;
 constexpr int ID_EDIT_PASTE = wxID_PASTE;
 constexpr int ID_EDIT_UNDO = wxID_UNDO;
 constexpr int ID_APP_ABOUT = wxID_ABOUT;
-constexpr int ID_APP_EXIT = wxID_EXIT;
+// Not the stock exit id: the toolkit would give it a shortcut of its own.
+constexpr int ID_APP_EXIT = wxID_HIGHEST + 7;
 constexpr int ID_NEXT_PANE = wxID_HIGHEST + 1;
 constexpr int ID_PREV_PANE = wxID_HIGHEST + 2;
 constexpr int ID_VIEW_STATUS_BAR = wxID_HIGHEST + 3;
