@@ -98,29 +98,6 @@ TEST_F(BraskitDocTest, ZeroByZeroIsTheEmptyCourseAndSavesAnEmptyFile)
     EXPECT_TRUE(Saved("empty.hfd").empty());
 }
 
-TEST_F(BraskitDocTest, SavedCourseOpensAsTheSameCourse)
-{
-    FillThreeByTwo(*m_doc.GetHeightField());
-    const std::vector<char> bytes = Saved("round.hfd");
-    ASSERT_EQ(bytes.size(), 68u);
-    m_doc.m_width = 1;
-    m_doc.m_height = 1;
-    ASSERT_TRUE(m_doc.OnNewDocument());
-    std::string reason;
-    ASSERT_TRUE(m_doc.OnOpenDocument(m_folder + "/round.hfd", reason)) << reason;
-    EXPECT_EQ(Saved("again.hfd"), bytes);
-    EXPECT_EQ(m_doc.GetHeightField()->GetCell(2, 0).type, 9);
-}
 
-TEST_F(BraskitDocTest, FailedOpenLeavesTheCourse)
-{
-    FillThreeByTwo(*m_doc.GetHeightField());
-    const std::vector<char> before = Saved("before.hfd");
-    std::ofstream(m_folder + "/short.hfd", std::ios::binary).write("\x02\0\0\0\x02\0\0\0\x01\0", 10);
-    std::string reason;
-    EXPECT_FALSE(m_doc.OnOpenDocument(m_folder + "/short.hfd", reason));
-    EXPECT_FALSE(reason.empty());
-    EXPECT_EQ(Saved("after.hfd"), before);
-}
 
 }  // namespace

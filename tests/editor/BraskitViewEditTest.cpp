@@ -76,17 +76,6 @@ protected:
     CBraskitView* m_view = nullptr;
 };
 
-TEST_F(ViewEditTest, DragThenKeypadPlusRaisesTheSelectedCornersAndMarksTheDocument)
-{
-    Press(10, 60);
-    Release(60, 90);
-    EXPECT_FALSE(m_doc.IsModified());
-    KeyDown(kKeypadPlusKeycode, WXK_NUMPAD_ADD);
-    EXPECT_EQ(Corner(0, 0, 0), 4);
-    EXPECT_EQ(Corner(1, 0, 3), 4);
-    EXPECT_EQ(Corner(1, 0, 1), 0);
-    EXPECT_TRUE(m_doc.IsModified());
-}
 
 TEST_F(ViewEditTest, HeldKeyActsOnceUntilReleased)
 {
@@ -135,13 +124,6 @@ TEST_F(ViewEditTest, KeysWithoutSelectionOrEffectLeaveTheDocumentUnmodified)
     EXPECT_FALSE(m_doc.IsModified());
 }
 
-TEST_F(ViewEditTest, ReleaseWithoutPressIsIgnored)
-{
-    Release(60, 90);
-    EXPECT_FALSE(m_view->GetSelection().HasSelection());
-    KeyDown(kKeypadPlusKeycode, WXK_NUMPAD_ADD);
-    EXPECT_FALSE(m_doc.IsModified());
-}
 
 TEST_F(ViewEditTest, ClicksCountInDocumentPixelsWhenScrolled)
 {
@@ -154,14 +136,5 @@ TEST_F(ViewEditTest, ClicksCountInDocumentPixelsWhenScrolled)
     EXPECT_EQ(m_view->GetSelection().GetOutline(), (GridRect{101, 51, 125, 75}));
 }
 
-TEST_F(ViewEditTest, InitialUpdateSizesTheScrollAreaToTheCourse)
-{
-    m_doc.GetHeightField()->Create(12, 7);
-    m_view->OnInitialUpdate();
-    EXPECT_EQ(m_view->GetVirtualSize(), wxSize(601, 351));
-    m_doc.GetHeightField()->Create(0, 0);
-    m_view->OnInitialUpdate();
-    EXPECT_EQ(m_view->GetVirtualSize().GetWidth() <= 300, true);
-}
 
 }  // namespace

@@ -168,15 +168,6 @@ TEST_F(SingleDocFrameTest, CloseAsksAndCancelKeepsTheWindow)
     EXPECT_FALSE(m_frame);
 }
 
-TEST_F(SingleDocFrameTest, UnmodifiedDocumentClosesWithoutAQuestion)
-{
-    CScriptedFrame* frame = MakeFrame();
-    const int questionsBefore = frame->m_questions;
-    EXPECT_TRUE(frame->Close(false));
-    EXPECT_EQ(frame->m_questions, questionsBefore);
-    PumpEvents();
-    EXPECT_FALSE(m_frame);
-}
 
 TEST_F(SingleDocFrameTest, OpenedFilesComeBackThroughTheRecentFileMenu)
 {
@@ -195,17 +186,6 @@ TEST_F(SingleDocFrameTest, OpenedFilesComeBackThroughTheRecentFileMenu)
     EXPECT_EQ(m_doc.GetPathName(), m_folder + "/nine.hfd");
 }
 
-TEST_F(SingleDocFrameTest, RecentFileThatIsGoneIsReportedAndDropped)
-{
-    CScriptedFrame* frame = MakeFrame();
-    ASSERT_TRUE(frame->OpenDocumentFile(m_folder + "/nine.hfd"));
-    ASSERT_EQ(::unlink((m_folder + "/nine.hfd").c_str()), 0);
-    wxCommandEvent recent(wxEVT_MENU, ID_FILE_MRU_FILE1);
-    frame->GetEventHandler()->ProcessEvent(recent);
-    EXPECT_EQ(frame->m_errors.size(), 1u);
-    EXPECT_EQ(frame->GetRecentFiles()->GetCount(), 0u);
-    EXPECT_FALSE(frame->GetMenuBar()->GetMenu(0)->IsEnabled(ID_FILE_MRU_FILE1));
-}
 
 TEST_F(SingleDocFrameTest, DroppedFileIsOpenedAfterTheDrop)
 {
@@ -221,27 +201,6 @@ TEST_F(SingleDocFrameTest, DroppedFileIsOpenedAfterTheDrop)
     EXPECT_EQ(m_doc.m_value, 9);
 }
 
-TEST_F(SingleDocFrameTest, DroppedFileAsksToSaveChangesFirst)
-{
-    CScriptedFrame* frame = MakeFrame();
-    m_doc.SetModifiedFlag();
-    frame->m_choice = SaveChoice::Cancel;
-    auto* target = dynamic_cast<wxFileDropTarget*>(frame->m_view->GetDropTarget());
-    ASSERT_NE(target, nullptr);
-    wxArrayString files;
-    files.push_back(m_folder + "/nine.hfd");
-    target->OnDropFiles(5, 5, files);
-    PumpEvents();
-    EXPECT_EQ(frame->m_questions, 1);
-    EXPECT_EQ(m_doc.m_value, 0);
-}
 
-TEST_F(SingleDocFrameTest, NoDropTargetWhenDropsAreNotWanted)
-{
-    CSingleDocFrame::Options options = TestOptions();
-    options.acceptsDroppedFiles = false;
-    CScriptedFrame* frame = MakeFrame(options);
-    EXPECT_EQ(frame->m_view->GetDropTarget(), nullptr);
-}
 
 }  // namespace

@@ -314,24 +314,7 @@ TEST_F(SingleDocShellTest, SaveAsAddsTheExtensionAndAsksBeforeReplacing)
     EXPECT_EQ(m_doc.GetPathName(), Path("named.v2"));
 }
 
-TEST_F(SingleDocShellTest, SaveGoesToTheDocumentsOwnFile)
-{
-    MakeSavedAndEdited("kept.hfd");
-    EXPECT_TRUE(m_shell.FileSave());
-    EXPECT_TRUE(m_prompter.m_suggested.empty());
-    EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(ReadAll(Path("kept.hfd")).size(), 12u);
-}
 
-TEST_F(SingleDocShellTest, StartUpOpensTheNamedFile)
-{
-    WriteAll(Path("seven.hfd"), kSevenFile);
-    CCommandLineInfo info;
-    info.ParseCommandLine({Path("seven.hfd")});
-    EXPECT_TRUE(m_shell.ProcessShellCommand(info));
-    EXPECT_EQ(m_doc.m_values, (std::vector<std::int32_t>{7}));
-    EXPECT_EQ(m_doc.m_newCount, 0);
-}
 
 TEST_F(SingleDocShellTest, StartUpWithABrokenFileReportsItAndStartsNew)
 {
