@@ -44,6 +44,12 @@ int VisualAttribute(Display* display, XVisualInfo* visual, int attribute)
     return glXGetConfig(display, visual, attribute, &value) == 0 ? value : 0;
 }
 
+int ConfigAttribute(Display* display, GLXFBConfig config, int attribute)
+{
+    int value = 0;
+    return glXGetFBConfigAttrib(display, config, attribute, &value) == Success ? value : 0;
+}
+
 bool ContainsAny(const char* text, std::initializer_list<const char*> words)
 {
     for (const char* word : words) {
@@ -55,8 +61,66 @@ bool ContainsAny(const char* text, std::initializer_list<const char*> words)
 
 } // namespace
 
+CWxGLBinding::Config CWxGLBinding::ClosestConfig(const GLPixelFormatRequest& request)
+{
+    Config closest;
+    Display* display = X11Display();
+    if (!display)
+        return closest;
+    const int perChannel = request.colorBits / 3;
+    const int attributes[] = {
+        GLX_X_RENDERABLE, True,
+        GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,
+        GLX_RENDER_TYPE, request.rgba ? GLX_RGBA_BIT : GLX_COLOR_INDEX_BIT,
+        GLX_DOUBLEBUFFER, request.doubleBuffer ? True : False,
+        GLX_RED_SIZE, perChannel,
+        GLX_GREEN_SIZE, perChannel,
+        GLX_BLUE_SIZE, perChannel,
+        GLX_DEPTH_SIZE, request.depthBits,
+        None,
+    };
+    int count = 0;
+    GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
+    long bestCost = -1;
+    for (int i = 0; configs && i < count; ++i) {
+        XVisualInfo* visual = glXGetVisualFromFBConfig(display, configs[i]);
+        if (!visual)
+            continue;
+        const int visualId = static_cast<int>(visual->visualid);
+        XFree(visual);
+        // Buffers the request does not ask for only cost memory and time:
+        // the closest config has the asked depth and colour and nothing more.
+        const int colorBits = ConfigAttribute(display, configs[i], GLX_RED_SIZE)
+                              + ConfigAttribute(display, configs[i], GLX_GREEN_SIZE)
+                              + ConfigAttribute(display, configs[i], GLX_BLUE_SIZE);
+        const long cost = 1000L * ConfigAttribute(display, configs[i], GLX_SAMPLES)
+                          + 100L * (ConfigAttribute(display, configs[i], GLX_DEPTH_SIZE) - request.depthBits)
+                          + 10L * ConfigAttribute(display, configs[i], GLX_STENCIL_SIZE)
+                          + 10L * ConfigAttribute(display, configs[i], GLX_ACCUM_RED_SIZE)
+                          + (colorBits - request.colorBits)
+                          + ConfigAttribute(display, configs[i], GLX_ALPHA_SIZE);
+        if (bestCost < 0 || cost < bestCost) {
+            bestCost = cost;
+            closest.configId = ConfigAttribute(display, configs[i], GLX_FBCONFIG_ID);
+            closest.visualId = visualId;
+        }
+    }
+    if (configs)
+        XFree(configs);
+    return closest;
+}
+
 wxGLAttributes CWxGLBinding::WindowAttributes(const GLPixelFormatRequest& request)
 {
+    const Config closest = ClosestConfig(request);
+    if (closest.configId != 0) {
+        wxGLAttributes exact;
+        exact.AddAttribute(GLX_FBCONFIG_ID);
+        exact.AddAttribute(closest.configId);
+        exact.EndList();
+        if (wxGLCanvas::IsDisplaySupported(exact))
+            return exact;
+    }
     wxGLAttributes requested = RequestAttributes(request);
     if (wxGLCanvas::IsDisplaySupported(requested))
         return requested;
@@ -85,33 +149,9 @@ void CWxGLBinding::ReleaseDrawable(wxGLCanvas*)
 
 int CWxGLBinding::ChoosePixelFormat(wxGLCanvas* drawable, const GLPixelFormatRequest& request)
 {
-    Display* display = X11Display();
-    if (!drawable || !display)
+    if (!drawable)
         return 0;
-    const int perChannel = request.colorBits / 3;
-    const int attributes[] = {
-        GLX_X_RENDERABLE, True,
-        GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,
-        GLX_RENDER_TYPE, request.rgba ? GLX_RGBA_BIT : GLX_COLOR_INDEX_BIT,
-        GLX_DOUBLEBUFFER, request.doubleBuffer ? True : False,
-        GLX_RED_SIZE, perChannel,
-        GLX_GREEN_SIZE, perChannel,
-        GLX_BLUE_SIZE, perChannel,
-        GLX_DEPTH_SIZE, request.depthBits,
-        None,
-    };
-    int count = 0;
-    GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
-    int visualId = 0;
-    if (configs && count > 0) {
-        if (XVisualInfo* visual = glXGetVisualFromFBConfig(display, configs[0])) {
-            visualId = static_cast<int>(visual->visualid);
-            XFree(visual);
-        }
-    }
-    if (configs)
-        XFree(configs);
-    return visualId;
+    return ClosestConfig(request).visualId;
 }
 
 bool CWxGLBinding::SetPixelFormat(wxGLCanvas* drawable, int format, const GLPixelFormatRequest& request)

@@ -39,5 +39,13 @@ public:
     static unsigned FlagsForRenderer(const char* renderer, bool direct);
 
 private:
+    struct Config {
+        int configId = 0;
+        int visualId = 0;
+    };
+    // Of the display's configs that meet the request, the one with the
+    // fewest extras (multisampling, deeper depth, stencil, alpha).
+    static Config ClosestConfig(const GLPixelFormatRequest& request);
+
     wxGLContext* m_current = nullptr;
 };

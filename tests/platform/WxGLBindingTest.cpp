@@ -47,6 +47,10 @@ TEST_F(WxGLBinding, GivesALegacyDoubleBufferedContextOfTheRequestedFormat)
     glGetIntegerv(GL_DEPTH_BITS, &bits[3]);
     EXPECT_GE(bits[0] + bits[1] + bits[2], 24);
     EXPECT_GE(bits[3], 16);
+    // The closest visual: no buffers the view does not ask for.
+    GLint stencil = -1;
+    glGetIntegerv(GL_STENCIL_BITS, &stencil);
+    EXPECT_EQ(stencil, 0);
 
     const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     ASSERT_NE(version, nullptr);
@@ -60,6 +64,7 @@ TEST_F(WxGLBinding, GivesALegacyDoubleBufferedContextOfTheRequestedFormat)
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     if (renderer && std::strstr(renderer, "llvmpipe")) {
         EXPECT_EQ(binding.DescribePixelFormat(m_canvas, format), kPfdGenericFormat);
+        EXPECT_EQ(bits[3], 16);  // Mesa offers the exact depth
     }
     EXPECT_TRUE(binding.SwapBuffers(m_canvas));
 }

@@ -40,6 +40,7 @@ CDemoFrame::CDemoFrame(bool animate)
     auto* bar = new wxMenuBar;
     bar->Append(view, wxS("&View"));
     SetMenuBar(bar);
+    CreateStatusBar(2);
 
     m_view = new CDemoView(this, animate);
     SetClientSize(kClientSize);

@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 
+#include <wx/frame.h>
+
 #include <GL/gl.h>
 
 namespace {
@@ -18,6 +20,17 @@ CDemoView::CDemoView(wxWindow* parent, bool animate)
 {
     m_animate = animate;
     m_angularVelocity[1] = kInitialTurnDegreesPerSecond;
+}
+
+int CDemoView::OnCreate()
+{
+    const int result = COpenGLView::OnCreate();
+    // The driver and the first recorded error, for whoever looks.
+    if (auto* frame = dynamic_cast<wxFrame*>(GetParent())) {
+        frame->SetStatusText(wxString::FromUTF8(m_glRenderer ? m_glRenderer : "no driver"), 0);
+        frame->SetStatusText(wxString::FromUTF8(m_errorText), 1);
+    }
+    return result;
 }
 
 void CDemoView::SetStockScene(int type)
@@ -51,22 +64,6 @@ bool CDemoView::DrawScene()
     RenderText(m_outlineFontBase, kBanner);
     glPopMatrix();
 
-    // The driver's name and the recorded error, in the window's corner.
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glColor3d(0.6, 1.0, 0.6);
-    glRasterPos2d(-0.97, -0.95);
-    RenderText(m_bitmapFontBase, m_glRenderer ? m_glRenderer : "");
-    RenderText(m_bitmapFontBase, " / ");
-    RenderText(m_bitmapFontBase, m_errorText);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
     return true;
 }
 

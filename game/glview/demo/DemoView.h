@@ -3,8 +3,8 @@
 #include "game/glview/OpenGLView.h"
 
 // The plain view with its stock scene and default scene, seen through the
-// stock camera, plus a line of 3-D text and the driver's name in bitmap
-// text: the framework on its own.
+// stock camera, plus a line of 3-D text: the framework on its own. The
+// driver's name and the recorded error go to the frame's status bar.
 class CDemoView : public COpenGLView {
 public:
     CDemoView(wxWindow* parent, bool animate);
@@ -15,6 +15,7 @@ public:
     // Frames per second from the first drawn frame until now.
     double AverageFrameRate() const;
 
+    int OnCreate() override;
     bool PrepareFrame() override;
     bool DrawScene() override;
     void FinishFrame() override;
