@@ -108,6 +108,8 @@ void COpenGLView::CreateWhenRealized()
     // The toolkit may have sized the window before it was realized, when
     // there was no context to apply the size to.
     SendSize();
+    // The view is its frame's only window: keys go to it.
+    SetFocus();
 }
 
 void COpenGLView::DestroyOnce()

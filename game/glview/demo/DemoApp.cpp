@@ -15,6 +15,15 @@ bool CDemoApp::OnInit()
     if (!wxApp::OnInit())
         return false;
     m_frame = new CDemoFrame(m_animate);
+    // However the frame closes (timer, Escape, menu), its figures are kept.
+    m_frame->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+        if (m_frame) {
+            m_framesDrawn = m_frame->View()->FramesDrawn();
+            m_frameRate = m_frame->View()->AverageFrameRate();
+            m_frame = nullptr;
+        }
+        event.Skip();
+    });
     m_frame->Show();
     if (m_quitAfterSeconds > 0.0) {
         m_quitTimer.SetOwner(this);
@@ -57,10 +66,6 @@ bool CDemoApp::OnCmdLineParsed(wxCmdLineParser& parser)
 
 void CDemoApp::OnQuitTimer(wxTimerEvent&)
 {
-    if (m_frame) {
-        m_framesDrawn = m_frame->View()->FramesDrawn();
-        m_frameRate = m_frame->View()->AverageFrameRate();
+    if (m_frame)
         m_frame->Close(true);
-        m_frame = nullptr;
-    }
 }

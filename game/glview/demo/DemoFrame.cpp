@@ -44,7 +44,6 @@ CDemoFrame::CDemoFrame(bool animate)
 
     m_view = new CDemoView(this, animate);
     SetClientSize(kClientSize);
-    m_view->SetFocus();
 }
 
 void CDemoFrame::OnToggleAnimation(wxCommandEvent&)
