@@ -152,8 +152,12 @@ bool CSingleDocShell::SaveModified()
 
 bool CSingleDocShell::ProcessShellCommand(const CCommandLineInfo& info)
 {
-    if (info.GetShellCommand() == CCommandLineInfo::FileOpen && DoOpen(info.GetFileName()))
-        return true;
+    if (info.GetShellCommand() == CCommandLineInfo::FileOpen) {
+        if (DoOpen(info.GetFileName()))
+            return true;
+        if (m_endStartupOnFailedOpen)
+            return false;
+    }
     return FileNew();
 }
 

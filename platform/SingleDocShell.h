@@ -18,6 +18,10 @@ public:
     // The file extension added to a saved name that has none (".hfd").
     void SetDefaultExtension(const std::string& extension) { m_defaultExtension = extension; }
 
+    // Whether start-up ends when the file named on the command line cannot
+    // be opened (after its message), rather than going on without a file.
+    void SetEndStartupOnFailedOpen(bool end) { m_endStartupOnFailedOpen = end; }
+
     // File New: save prompt, then the document's OnNewDocument. True when
     // the document was renewed; false when the user cancelled anywhere.
     bool FileNew();
@@ -42,7 +46,8 @@ public:
 
     // Start-up: opens the file the command line names, or runs File New.
     // When the named file cannot be opened the message is shown and the
-    // program goes on as if started without a file. False ends start-up.
+    // program goes on as if started without a file, or start-up ends when
+    // SetEndStartupOnFailedOpen asked for it. False ends start-up.
     bool ProcessShellCommand(const CCommandLineInfo& info);
 
     // The file name of the document without its folder, or "Untitled".
@@ -56,4 +61,5 @@ private:
     CDocument& m_document;
     CShellPrompter& m_prompter;
     std::string m_defaultExtension;
+    bool m_endStartupOnFailedOpen = false;
 };

@@ -325,6 +325,17 @@ TEST_F(SingleDocShellTest, StartUpWithABrokenFileReportsItAndStartsNew)
     EXPECT_EQ(m_doc.m_newCount, 1);
 }
 
+TEST_F(SingleDocShellTest, StartUpCanEndOnABrokenFileAfterItsMessage)
+{
+    m_shell.SetEndStartupOnFailedOpen(true);
+    CCommandLineInfo info;
+    info.ParseCommandLine({Path("gone.hfd")});
+    EXPECT_FALSE(m_shell.ProcessShellCommand(info));
+    EXPECT_EQ(m_prompter.m_errors.size(), 1u);
+    EXPECT_EQ(m_doc.m_newCount, 0) << "no new document after the failed open";
+    EXPECT_EQ(m_view.m_updates, 0);
+}
+
 TEST_F(SingleDocShellTest, StartUpEndsWhenNewIsCancelled)
 {
     m_doc.m_acceptNew = false;
