@@ -27,3 +27,9 @@ bool CBraskitApp::OnInit()
     frame->GetView()->SetFocus();
     return true;
 }
+
+int CBraskitApp::OnExit()
+{
+    CloseRegistryKey();
+    return wxApp::OnExit();
+}

@@ -9,6 +9,7 @@
 class CBraskitApp : public wxApp {
 public:
     bool OnInit() override;
+    int OnExit() override;
 
 private:
     CBraskitDoc m_document;

@@ -7,6 +7,7 @@
 #include <wx/fileconf.h>
 #include <wx/filename.h>
 #include <wx/init.h>
+#include <wx/log.h>
 #include <wx/stdpaths.h>
 
 #include <cstdio>
@@ -75,8 +76,17 @@ void SetRegistryKey(const wxString& vendor)
     // One folder per program under the XDG config folder; the toolkit
     // writes the file but does not make its folder.
     const wxFileName file(paths.GetUserConfigDir() + "/" + program, program + ".conf");
-    if (!file.DirExists())
+    if (!file.DirExists()) {
+        // Without the folder the settings are simply not kept.
+        wxLogNull quiet;
         wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
     auto* config = new wxFileConfig(program, vendor, file.GetFullPath(), wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
     delete wxConfigBase::Set(config);
+}
+
+void CloseRegistryKey()
+{
+    wxLogNull quiet;
+    delete wxConfigBase::Set(nullptr);
 }

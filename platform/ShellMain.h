@@ -18,3 +18,8 @@ const CCommandLineInfo& GetShellCommandLine();
 // $XDG_CONFIG_HOME/<program>/<program>.conf (~/.config by default).
 // Call once at start-up, before the main frame is created.
 void SetRegistryKey(const wxString& vendor);
+
+// Writes the settings and lets go of them, without a word when they cannot
+// be written. Call from the application's OnExit: the toolkit would
+// otherwise write them after its message windows are gone.
+void CloseRegistryKey();

@@ -9,6 +9,7 @@
 #include <wx/config.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/persist.h>
@@ -215,6 +216,9 @@ void CSingleDocFrame::SaveRecentFiles()
     wxConfigBase* config = wxConfigBase::Get();
     if (!m_recentFiles || config == nullptr)
         return;
+    // Settings that cannot be written (a read-only home, say) are not worth
+    // a message in the middle of the user's work.
+    wxLogNull quiet;
     m_recentFiles->Save(*config);
     config->Flush();
 }
