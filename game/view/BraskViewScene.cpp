@@ -1,0 +1,132 @@
+// CBraskView: the chase camera, the scene, and the course and ball lists.
+#include "game/view/BraskView.h"
+
+#include "game/state/BraskDoc.h"
+#include "game/view/BallModel.h"
+#include "game/view/CourseMesh.h"
+
+#include <GL/glu.h>
+
+namespace {
+
+// Where the camera wants to be: 7 cells behind the ball in x and y, and
+// above it by a quarter of its height plus 5 (before the height scaling).
+constexpr double kCameraBehind = 7.0;
+constexpr double kCameraHeightShare = 0.25;
+constexpr double kCameraAbove = 5.0;
+// How far the camera moves per frame at most, per axis: it trails the ball
+// rather than jumping with it.
+constexpr double kCameraStepLimit[3] = {0.05, 0.05, 0.1};
+// Raw heights are drawn at a fifth of their value.
+constexpr double kHeightScale = 0.2;
+
+// The end words stand 3 cells towards -x of the ball, raised, turned to
+// face the camera, and stretched upright.
+constexpr double kWordsUpright = 4.0;
+constexpr double kWordsLeft = 3.0;
+constexpr double kWordsAbove = 1.0;
+constexpr double kWordsTurnDegrees = -45.0;
+constexpr double kWordsTiltDegrees = 55.0;
+constexpr double kWordsColour[3] = {0.5, 0.1, 0.1};
+
+double LimitedStep(double distance, double limit)
+{
+    if (distance > limit)
+        return limit;
+    if (distance < -limit)
+        return -limit;
+    return distance;
+}
+
+} // namespace
+
+bool CBraskView::ApplyViewTransform()
+{
+    glLoadIdentity();
+    double x, y, z, angle, vx, vy;
+    m_document.GetBall(x, y, z, angle, vx, vy);
+    const double target[3] = {x - kCameraBehind, y - kCameraBehind, kCameraHeightShare * z + kCameraAbove};
+    // The limit is per call, not per second: the camera trails by frames.
+    for (int axis = 0; axis < 3; ++axis)
+        m_camera[axis] += LimitedStep(target[axis] - m_camera[axis], kCameraStepLimit[axis]);
+    gluLookAt(m_camera[0], m_camera[1], m_camera[2], x, y, kCameraHeightShare * z, 0.0, 0.0, 1.0);
+    glScaled(1.0, 1.0, kHeightScale);
+    return true;
+}
+
+void CBraskView::DrawStockScene()
+{
+    // The game has no background scene.
+}
+
+bool CBraskView::DrawScene()
+{
+    CountFrame();
+    ApplyViewTransform();
+    if (m_courseList != 0)
+        glCallList(m_courseList);
+
+    double x, y, z, angle, vx, vy;
+    m_document.GetBall(x, y, z, angle, vx, vy);
+    glPushMatrix();
+    glTranslated(x, y, z);
+    glRotated(angle, 0.0, 0.0, 1.0);
+    if (m_ballList != 0)
+        glCallList(m_ballList);
+    glPopMatrix();
+
+    const char* words = EndWords(m_document.GetPlayState());
+    if (words != nullptr) {
+        // The glyph lists carry no colour: the letters take this one.
+        glColor3d(kWordsColour[0], kWordsColour[1], kWordsColour[2]);
+        glPushMatrix();
+        glScaled(1.0, 1.0, kWordsUpright);
+        glTranslated(x - kWordsLeft, y, kCameraHeightShare * z + kWordsAbove);
+        glRotated(kWordsTurnDegrees, 0.0, 0.0, 1.0);
+        glRotated(kWordsTiltDegrees, 1.0, 0.0, 0.0);
+        RenderText(m_outlineFontBase, words);
+        glPopMatrix();
+    }
+    return true;
+}
+
+const char* CBraskView::EndWords(int playState)
+{
+    switch (playState) {
+    case Lost:
+        return "Game Over";
+    case Won:
+        return "You did it!";
+    default:
+        return nullptr;
+    }
+}
+
+void CBraskView::BuildCourseList()
+{
+    m_courseList = CCourseMesh::BuildCourseList(m_document.GetHeightField());
+}
+
+void CBraskView::BuildBallList()
+{
+    m_ballList = CBallModel::BuildBallList();
+}
+
+void CBraskView::CountFrame()
+{
+    if (!m_animate)
+        return;
+    if (m_framesDrawn == 0)
+        m_firstFrameTime = m_frameTime;
+    m_latestFrameTime = m_frameTime;
+    ++m_framesDrawn;
+}
+
+double CBraskView::AverageFrameRate() const
+{
+    // Unsigned subtraction: stays right across the clock's wrap.
+    const uint32_t span = m_latestFrameTime - m_firstFrameTime;
+    if (m_framesDrawn < 2 || span == 0)
+        return 0.0;
+    return (m_framesDrawn - 1) * 1000.0 / span;
+}
