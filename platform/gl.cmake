@@ -1,5 +1,6 @@
 # brask_platform_gl: how views bind OpenGL to a window, build font glyph
-# lists, read the millisecond clock and read and move the pointer.
+# lists, read the millisecond clock, read and move the pointer, read the
+# lock keys, and pick the toolkit's X11 backend.
 add_library(brask_platform_gl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/SystemClock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScreenPointer.cpp
@@ -7,6 +8,8 @@ add_library(brask_platform_gl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/FontFace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OutlineGlyphLists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BitmapGlyphLists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DesktopKeyLocks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11Backend.cpp
 )
 target_include_directories(brask_platform_gl PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(brask_platform_gl
