@@ -1,0 +1,30 @@
+#pragma once
+
+#include "game/state/BraskDoc.h"
+
+#include <wx/app.h>
+#include <wx/timer.h>
+
+class CMainFrame;
+
+// The game's application object: it owns the one document for the
+// program's life and runs the start-up sequence.
+class CBraskApp : public wxApp {
+public:
+    bool OnInit() override;
+    int OnRun() override;
+    int OnExit() override;
+
+private:
+    // BRASK_QUIT_AFTER=SECONDS: close after that long and print the frame
+    // count, so that scripts can run the game unattended.
+    void StartQuitTimer();
+    void OnQuitTimer(wxTimerEvent& event);
+
+    CBraskDoc m_document;
+    CMainFrame* m_frame = nullptr;
+    bool m_startupFailed = false;
+    wxTimer m_quitTimer;
+    long m_framesDrawn = -1;
+    double m_frameRate = 0.0;
+};
