@@ -11,7 +11,6 @@ focus "$DIALOG"
 keys Escape
 status=$(wait_exit)
 [ "$status" = 0 ] || fail "exit status $status after Cancel"
-grep -q . "$WORK/editor.log" && { cat "$WORK/editor.log"; fail "the editor printed something"; }
 
 step "a negative size is refused and the dialog stays open"
 start_editor
@@ -20,8 +19,12 @@ focus "$DIALOG"
 keys ctrl+a
 xdotool type --delay 50 -- "-3"
 keys Tab ctrl+a 2 Return
-REFUSAL=$(wait_window '^New Heightfield$' >/dev/null; xdotool search --onlyvisible --name '^New Heightfield$' | wc -l)
-[ "$REFUSAL" -ge 2 ] || fail "no refusal message over the dialog"
+# The refusal is a message box of the same title over the dialog.
+for (( i = 0; i < 50; i++ )); do
+  [ "$(xdotool search --onlyvisible --name '^New Heightfield$' | wc -l)" -ge 2 ] && break
+  sleep 0.1
+done
+[ "$i" -lt 50 ] || fail "no refusal message over the dialog"
 keys Return
 sleep 0.3
 xdotool search --onlyvisible --name ' - Braskit$' >/dev/null 2>&1 && fail "the main window opened on a refused size"
