@@ -147,16 +147,6 @@ TEST_F(Keys, WithoutAnimationOnlyEscapeActsAndItClosesTheFrameLater)
     EXPECT_TRUE(PumpUntil([this] { return m_closes == 2; }));
 }
 
-TEST_F(Keys, EscapeReallyClosesTheMainFrame)
-{
-    CreateView();
-    wxWindowID frameId = m_frame->GetId();
-    PressAll({{VK_ESCAPE, false}});
-    EXPECT_TRUE(PumpUntil([frameId] { return wxWindow::FindWindowById(frameId) == nullptr; }));
-    m_frame = nullptr;
-    m_view = nullptr;
-}
-
 TEST_F(Keys, ToolkitKeyEventsReachTheOverrideWithScanCodeShiftAndRepeat)
 {
     CTestView* view = CreateAnimatingView();

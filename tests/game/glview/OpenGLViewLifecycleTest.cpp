@@ -74,19 +74,6 @@ TEST_F(Lifecycle, FailuresAfterSetUpAreRecordedWhenTheyAreFirst)
     EXPECT_STREQ(CTestView::s_errorTextAtDestroy, "wglDeleteContext failed");
 }
 
-TEST_F(Lifecycle, RecordErrorKeepsTheFirstOfTheEightTexts)
-{
-    CTestView* view = CreateView();
-    view->RecordError(0);
-    EXPECT_STREQ(view->m_errorText, "No Error");
-    view->RecordError(8);  // outside the table: ignored
-    view->RecordError(-1);
-    EXPECT_STREQ(view->m_errorText, "No Error");
-    view->RecordError(7);
-    view->RecordError(2);
-    EXPECT_EQ(view->m_errorText, COpenGLView::kErrorTexts[7]);
-}
-
 TEST_F(Lifecycle, AccelerationClassFollowsTheGenericBits)
 {
     struct Case {

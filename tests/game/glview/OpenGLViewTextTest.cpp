@@ -94,21 +94,6 @@ TEST_F(Text, RenderTextDrawsAWordInTheCurrentColourAndLaysItOut)
     EXPECT_EQ(DrawOutline(base, nullptr), 0);
     EXPECT_EQ(DrawOutline(base, ""), 0);
     EXPECT_EQ(ModelviewX(), 20.0);
-
-    // Bitmap text advances the raster position, spaces included.
-    UsePixelProjection(kWidth, kHeight);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColor3d(0.0, 0.0, 1.0);
-    glRasterPos2i(10, 10);
-    view->RenderText(view->m_bitmapFontBase, "A A");
-    EXPECT_GT(CountPixels(0, 0, 255), 20);
-    GLfloat raster[4];
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
-    const float withSpace = raster[0];
-    glRasterPos2i(10, 10);
-    view->RenderText(view->m_bitmapFontBase, "AA");
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
-    EXPECT_GT(withSpace, raster[0]);
 }
 
 TEST_F(Text, TheBuildersNeedAWindowAndAnOutlineFaceName)
