@@ -17,7 +17,7 @@ DIALOG=$(wait_window '^New Heightfield$')
 xdotool search --onlyvisible --name '^Braskit$' >/dev/null 2>&1 && fail "a second message came"
 focus "$DIALOG"
 keys Escape
-wait_exit >/dev/null
+wait_exit
 
 step "File > Open of a broken course keeps the edited course"
 start_editor "$WORK/good.hfd"

@@ -35,15 +35,15 @@ close_window "$MAIN"
 QUESTION=$(wait_window '^Braskit$')
 focus "$QUESTION"
 keys alt+n
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 cmp -s "$WORK/course.hfd" "$WORK/original.hfd" || fail "Don't Save wrote the file"
 
 step "edit, close, Save: the edit is written and the editor ends"
 edit_and_close
 keys alt+s
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 wait_file_equals "$WORK/course.hfd" "$WORK/edited.hfd"
 
 step "File > Exit asks the same question"

@@ -38,6 +38,6 @@ expect_title "$MAIN" "course.hfd - Braskit"
 
 step "closing a saved course asks nothing"
 close_window "$MAIN"
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 echo "PASS"

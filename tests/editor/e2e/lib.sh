@@ -137,20 +137,21 @@ wait_file_equals() {
   fail "$1 does not hold the expected bytes"
 }
 
-# wait_exit: waits for the editor to end and prints its exit status.
+# wait_exit: waits for the editor (or game) to end; its exit status is
+# left in EXIT_STATUS. Not for command substitution: only this shell can
+# collect the status of its own child.
 wait_exit() {
   local i
   for (( i = 0; i < 100; i++ )); do
     if ! kill -0 "$EDITOR_PID" 2>/dev/null; then
-      local status=0
-      wait "$EDITOR_PID" || status=$?
+      EXIT_STATUS=0
+      wait "$EDITOR_PID" || EXIT_STATUS=$?
       EDITOR_PID=""
-      echo "$status"
       return 0
     fi
     sleep 0.1
   done
-  fail "the editor did not end"
+  fail "the program did not end"
 }
 
 close_window() { "$SEND_CLOSE" "$1"; sleep 0.3; }

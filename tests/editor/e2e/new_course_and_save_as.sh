@@ -9,8 +9,8 @@ start_editor
 DIALOG=$(wait_window '^New Heightfield$')
 focus "$DIALOG"
 keys Escape
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "exit status $status after Cancel"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after Cancel"
 
 step "a negative size is refused and the dialog stays open"
 start_editor

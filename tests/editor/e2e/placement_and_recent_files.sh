@@ -17,7 +17,7 @@ xdotool windowmove "$MAIN" 130 90
 xdotool windowsize "$MAIN" 840 620
 sleep 0.5
 close_window "$MAIN"
-wait_exit >/dev/null
+wait_exit
 grep -q "file1=$WORK/first.hfd" "$CONFIG" || fail "first.hfd is not in the recent files"
 
 step "the next start restores the placement"
