@@ -92,6 +92,10 @@ public:
     // Keeps the first error only: later calls do nothing.
     void RecordError(int index);
     int FramesPerSecond() const;
+    // How long after a full frame that took frameDuration ms the next one
+    // is asked for: the rest of the 30 ms interval, but never less than a
+    // short gap in which the event loop does its idle work.
+    static uint32_t NextFrameDelay(uint32_t frameDuration);
 
     bool CompileStockScene(int type);
     void EmitStockScene(int type);

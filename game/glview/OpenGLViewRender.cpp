@@ -14,6 +14,11 @@ namespace {
 
 // Full frames are at least this far apart (at most about 33 a second).
 constexpr uint32_t kMinFrameIntervalMs = 30;
+// A frame that takes longer than the interval still leaves the event loop
+// this long before the next one, so that idle work runs between frames:
+// deferred calls (Escape's close among them) and the deletion of closed
+// windows. Without it a slow scene never lets the program end.
+constexpr uint32_t kMinIdleGapMs = 5;
 // The title shows the frame rate on every 16th animated frame.
 constexpr int kTitleUpdatePeriod = 16;
 constexpr size_t kMaxTitleLength = 200;
@@ -67,7 +72,8 @@ void COpenGLView::RequestPaintIn(uint32_t milliseconds)
 
 void COpenGLView::OnDraw(wxDC*)
 {
-    if (m_animate) {
+    const bool animating = m_animate;
+    if (animating) {
         m_frameTime = Clock().Milliseconds();
         // Unsigned subtraction: stays right across the clock's 49-day wrap.
         const uint32_t elapsed = m_frameTime - m_lastFrameTime;
@@ -75,7 +81,6 @@ void COpenGLView::OnDraw(wxDC*)
             RequestPaintIn(kMinFrameIntervalMs - elapsed);
             return;
         }
-        RequestPaintIn(kMinFrameIntervalMs);
         AnimateStep();
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -91,6 +96,16 @@ void COpenGLView::OnDraw(wxDC*)
         RecordError(7);
     FinishFrame();
     m_lastFrameTime = m_frameTime;
+    // Asked for once the frame is drawn, so that the time it took counts.
+    if (animating && m_animate)
+        RequestPaintIn(NextFrameDelay(Clock().Milliseconds() - m_frameTime));
+}
+
+uint32_t COpenGLView::NextFrameDelay(uint32_t frameDuration)
+{
+    if (frameDuration >= kMinFrameIntervalMs - kMinIdleGapMs)
+        return kMinIdleGapMs;
+    return kMinFrameIntervalMs - frameDuration;
 }
 
 void COpenGLView::OnSize(unsigned, int cx, int cy)

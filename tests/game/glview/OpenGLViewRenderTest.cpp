@@ -187,6 +187,22 @@ TEST_F(RenderLoop, AnAnimatingViewKeepsDrawingFromTheEventLoop)
     view->OnToggleAnimation();
 }
 
+TEST(NextFrameDelay, KeepsTheIntervalAndAlwaysLeavesIdleTime)
+{
+    // However long a frame took, the next is asked for no sooner than the
+    // 30 ms interval allows and never at once: the event loop must get to
+    // its idle work (deferred calls, closing windows) between slow frames.
+    for (uint32_t took : {0u, 1u, 10u, 24u, 25u, 26u, 29u, 30u, 31u, 110u, 5000u, 0xFFFFFFF0u}) {
+        const uint32_t delay = COpenGLView::NextFrameDelay(took);
+        EXPECT_GE(delay, 5u) << took;
+        EXPECT_LE(delay, 30u) << took;
+        if (took <= 25)
+            EXPECT_EQ(took + delay, 30u) << took;
+        else
+            EXPECT_EQ(delay, 5u) << took;
+    }
+}
+
 TEST_F(RenderLoop, ResizingSetsViewportProjectionAndViewTransform)
 {
     CTestView* view = CreateView();
