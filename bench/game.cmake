@@ -3,3 +3,11 @@
 brask_add_bench(course_list_bench
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/CourseListBench.cpp
   LIBS brask_game_view_gl PkgConfig::OSMESA)
+
+# The courses that bench/game-play.sh plays Brask on. Not a benchmark
+# itself, so it lives outside build/bench.
+add_executable(make_bench_course ${CMAKE_CURRENT_LIST_DIR}/MakeBenchCourse.cpp)
+target_link_libraries(make_bench_course PRIVATE brask_course brask_platform_core)
+set_target_properties(make_bench_course PROPERTIES
+  OUTPUT_NAME make-bench-course
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench-tools)
