@@ -59,6 +59,7 @@ int CBraskApp::OnExit()
 {
     if (m_framesDrawn >= 0)
         std::printf("Brask: %ld frames drawn, %.1f frames/s\n", m_framesDrawn, m_frameRate);
+    CloseRegistryKey();
     return wxApp::OnExit();
 }
 
