@@ -60,15 +60,6 @@ TEST_F(Scene, EndWordsShowOnlyOnceAGameEnded)
     }
 }
 
-TEST_F(Scene, EndWordsNameTheOutcome)
-{
-    EXPECT_STREQ(CBraskView::EndWords(Lost), "Game Over");
-    EXPECT_STREQ(CBraskView::EndWords(Won), "You did it!");
-    EXPECT_EQ(CBraskView::EndWords(Idle), nullptr);
-    EXPECT_EQ(CBraskView::EndWords(Rolling), nullptr);
-    EXPECT_EQ(CBraskView::EndWords(2), nullptr);
-}
-
 TEST_F(Scene, WithoutAnOutlineFontTheEndDrawsAsARunningGame)
 {
     ASSERT_NE(m_view->m_outlineFontBase, 0u);

@@ -3,7 +3,6 @@
 // render loop's animation step with the pointer as steering.
 #include "tests/game/view/BraskViewFixture.h"
 
-#include "course/CellType.h"
 #include "platform/VirtualKey.h"
 
 #include <GL/gl.h>
@@ -49,24 +48,15 @@ TEST_F(Controls, ConstructionLeavesAnimationOffAndTheCameraAndCursorAtTheirOrigi
     EXPECT_EQ(m_doc.GetFirstView(), static_cast<CViewLink*>(m_view)) << "the document reaches the view";
 }
 
-TEST_F(Controls, BuildListsRecordsBothListsAndRecentresThePointer)
-{
-    CreateView();
-    MakeFlatCourse(3, 2);
-    m_view->BuildLists();
-    EXPECT_NE(m_view->m_courseList, 0u);
-    EXPECT_NE(m_view->m_ballList, 0u);
-    EXPECT_TRUE(glIsList(m_view->m_courseList));
-    EXPECT_TRUE(glIsList(m_view->m_ballList));
-    ExpectWarpedToOrigin(1);
-    ExpectLastCursor(500, 380);
-}
-
 TEST_F(Controls, EveryLoadTakesNewNamesAndDeletesThePreviousCoursesLists)
 {
     CreateView();
     MakeFlatCourse(3, 2);
     m_view->BuildLists();
+    EXPECT_TRUE(glIsList(m_view->m_courseList));
+    EXPECT_TRUE(glIsList(m_view->m_ballList));
+    ExpectWarpedToOrigin(1);
+    ExpectLastCursor(500, 380);
     std::vector<unsigned> seen = {m_view->m_courseList, m_view->m_ballList};
     for (int load = 0; load < 5; ++load) {
         const unsigned oldCourse = m_view->m_courseList;
@@ -119,14 +109,6 @@ TEST_F(Controls, SpaceRecentresThePointerAndGivesTheBallNoPush)
     EXPECT_EQ(b.vy, 0.0);
     EXPECT_EQ(b.x, 5.5);
     EXPECT_EQ(b.y, 5.5);
-}
-
-TEST_F(Controls, OtherKeysLeaveThePointerAlone)
-{
-    CreateView();
-    for (unsigned key : {VK_LEFT, VK_HOME, VK_ADD, VK_RETURN, unsigned{'A'}})
-        m_view->OnKeyDown(key, 1, 0);
-    EXPECT_TRUE(m_pointer.warps.empty());
 }
 
 TEST_F(Controls, WhereThePointerCannotBeMovedSteeringStartsFromWhereItIs)
@@ -197,24 +179,6 @@ TEST_F(Controls, SetAnimationSwitchesTheRenderLoopAndItRunsThePhysics)
     m_clock.now += 1000;
     m_view->OnDraw(nullptr);
     EXPECT_NEAR(GetBall().angle, 180 * 0.03, 1e-12) << "no step with animation off";
-}
-
-TEST_F(Controls, GameNewThroughTheDocumentRecentresAndStartsTheAnimation)
-{
-    CreateView();
-    CHeightField& grid = m_doc.GetHeightField();
-    MakeFlatCourse(4, 4);
-    grid.SetCell(2, 1, HeightCell{Start, {0, 0, 0, 0}, 0});
-    m_view->BuildLists();
-    m_doc.SetBall(0.5, 0.5, 0.0, 90.0, 1.0, 1.0);
-    m_doc.SetPlayState(Won);
-    m_doc.OnGameNew();
-    EXPECT_TRUE(m_view->m_animate);
-    ExpectWarpedToOrigin(2);
-    const Ball b = GetBall();
-    EXPECT_EQ(b.x, 2.5);
-    EXPECT_EQ(b.y, 1.5);
-    EXPECT_EQ(m_doc.GetPlayState(), Rolling);
 }
 
 } // namespace
