@@ -62,6 +62,15 @@ std::vector<MergedRun> MergeAll(CHeightField& grid)
     return runs;
 }
 
+// q follows p: q's near corners a, b sit on p's far corners fa, fb, and both
+// cells rise by the same steps from near to far.
+bool Continues(const HeightCell& p, const HeightCell& q, int a, int b, int fa, int fb)
+{
+    const std::int16_t* pc = p.corner;
+    const std::int16_t* qc = q.corner;
+    return qc[a] == pc[fa] && qc[b] == pc[fb] && qc[fa] - qc[a] == pc[fa] - pc[a] && qc[fb] - qc[b] == pc[fb] - pc[b];
+}
+
 }  // namespace
 
 TEST(HeightFieldSurface, HeightFollowsThePlaneOfThreeCorners)
@@ -93,76 +102,37 @@ TEST(HeightFieldSurface, NormalIsUnitAndPointsDownhill)
     EXPECT_DOUBLE_EQ(nz, 1.0 / std::sqrt(2.0));
 }
 
-TEST(HeightFieldMerge, FlatCourseIsOneRun)
+// Worked examples, each walked in the mesh builder's order.
+TEST(HeightFieldMerge, RunsGrowAlongTheRowThenByWholeRows)
 {
-    CHeightField grid;
-    grid.Create(5, 3);
-    int w = 0, h = 0;
-    grid.MergeRun(0, 0, w, h);
-    EXPECT_EQ(w, 5);
-    EXPECT_EQ(h, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(grid.GetCell(x, y).merged, 1);
-    EXPECT_TRUE(MergeAll(grid).empty());  // a second pass finds every cell marked
-}
-
-TEST(HeightFieldMerge, RunsStopAtTheGridsEdges)
-{
-    CHeightField row, column, square;
-    row.Create(4, 1);
-    column.Create(1, 4);
-    square.Create(3, 3);
-    int w = 0, h = 0;
-    row.MergeRun(1, 0, w, h);
-    EXPECT_EQ(MergedRun({1, 0, w, h}), MergedRun({1, 0, 3, 1}));
-    column.MergeRun(0, 1, w, h);
-    EXPECT_EQ(MergedRun({0, 1, w, h}), MergedRun({0, 1, 1, 3}));
-    square.MergeRun(2, 0, w, h);  // last column
-    EXPECT_EQ(MergedRun({2, 0, w, h}), MergedRun({2, 0, 1, 3}));
-    square.MergeRun(0, 2, w, h);  // last row, (2, 2) already marked
-    EXPECT_EQ(MergedRun({0, 2, w, h}), MergedRun({0, 2, 2, 1}));
-}
-
-TEST(HeightFieldMerge, NeighboursMergeOnlyWhenTheyContinueTheSlope)
-{
-    CHeightField grid;
-    MakeCourse(grid, {{Flat(1), Flat(2), Cell(Floor, 0, 1, 1, 0), Cell(Floor, 1, 2, 2, 1), Flat(3),
-                       Flat(3, Ice)}});
-    EXPECT_FALSE(grid.ContinuesX(0, 0, 1, 0));  // a step between two flats
-    EXPECT_TRUE(grid.ContinuesX(2, 0, 3, 0));   // same slope, matching edge
-    EXPECT_FALSE(grid.ContinuesX(4, 0, 5, 0));  // same height, other type
-    grid.GetCell(3, 0).merged = 1;
-    EXPECT_FALSE(grid.ContinuesX(2, 0, 3, 0));  // a marked cell is taken
-}
-
-TEST(HeightFieldMerge, RampMergesAcrossItsLength)
-{
-    CHeightField grid;
-    grid.Create(6, 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 6; ++x)
-            grid.SetCell(x, y, Cell(Floor, x, x + 1, x + 1, x));
-    EXPECT_EQ(MergeAll(grid), std::vector<MergedRun>({{0, 0, 6, 2}}));
-}
-
-TEST(HeightFieldMerge, OneBrokenColumnStopsTheWholeRun)
-{
-    CHeightField grid;
-    grid.Create(3, 4);
-    grid.SetCell(1, 2, Flat(5));  // row 2 breaks in column 1 only
-    int w = 0, h = 0;
-    grid.MergeRun(0, 0, w, h);
-    EXPECT_EQ(w, 3);
-    EXPECT_EQ(h, 2);
-    EXPECT_EQ(grid.GetCell(0, 2).merged, 0);
-}
-
-TEST(HeightFieldMerge, IceCellSplitsAFlatCourseIntoFourRuns)
-{
-    CHeightField grid;
-    MakeCourse(grid, {{Flat(2), Flat(2, Ice), Flat(2)}, {Flat(2), Flat(2), Flat(2)}});
-    EXPECT_EQ(MergeAll(grid), std::vector<MergedRun>({{0, 0, 1, 2}, {1, 0, 1, 1}, {2, 0, 1, 2}, {1, 1, 1, 1}}));
+    using Rows = std::vector<std::vector<HeightCell>>;
+    const HeightCell o = Flat(0);
+    const auto ramp = [](int x) { return Cell(Floor, x, x + 1, x + 1, x); };
+    const std::vector<HeightCell> rampRow = {ramp(0), ramp(1), ramp(2), ramp(3), ramp(4), ramp(5)};
+    const struct {
+        const char* name;
+        Rows rows;
+        std::vector<MergedRun> runs;
+    } cases[] = {
+        {"flat course, to both edges", Rows(3, std::vector<HeightCell>(5, o)), {{0, 0, 5, 3}}},
+        {"ramp along its length", {rampRow, rampRow}, {{0, 0, 6, 2}}},
+        {"a step, a continued slope, another type",
+         {{Flat(1), Flat(2), ramp(0), ramp(1), Flat(3), Flat(3, Ice)}},
+         {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 0, 2, 1}, {4, 0, 1, 1}, {5, 0, 1, 1}}},
+        {"one broken column stops the whole row",
+         {{o, o, o}, {o, o, o}, {o, Flat(5), o}, {o, o, o}},
+         {{0, 0, 3, 2}, {0, 2, 1, 2}, {1, 2, 1, 1}, {2, 2, 1, 2}, {1, 3, 1, 1}}},
+        {"an ice cell splits a flat course",
+         {{Flat(2), Flat(2, Ice), Flat(2)}, {Flat(2), Flat(2), Flat(2)}},
+         {{0, 0, 1, 2}, {1, 0, 1, 1}, {2, 0, 1, 2}, {1, 1, 1, 1}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CHeightField grid;
+        MakeCourse(grid, c.rows);
+        EXPECT_EQ(MergeAll(grid), c.runs);
+        EXPECT_TRUE(MergeAll(grid).empty()) << "a second pass finds every cell marked";
+    }
 }
 
 // Random courses made of a few planes, types and holes, with steps between
@@ -194,24 +164,17 @@ TEST(HeightFieldMerge, RunsTileEveryNonHoleCellOnceWithOneTypeAndEvenSteps)
             const std::int16_t type = grid.GetCell(run.x, run.y).type;
             for (int y = run.y; y < run.y + run.height; ++y)
                 for (int x = run.x; x < run.x + run.width; ++x) {
+                    SCOPED_TRACE(::testing::Message() << "trial " << trial << " " << run << " at " << x << "," << y);
                     const HeightCell& c = grid.GetCell(x, y);
                     ++covered[x + y * grid.GetWidth()];
-                    ASSERT_EQ(c.type, type) << "trial " << trial << " " << run;
+                    ASSERT_EQ(c.type, type);
                     // Neighbours in the run share their edge and rise by the
                     // same step, so the run draws as one quad.
                     if (x > run.x) {
-                        const HeightCell& p = grid.GetCell(x - 1, y);
-                        ASSERT_TRUE(c.corner[0] == p.corner[1] && c.corner[3] == p.corner[2] &&
-                                    c.corner[1] - c.corner[0] == p.corner[1] - p.corner[0] &&
-                                    c.corner[2] - c.corner[3] == p.corner[2] - p.corner[3])
-                            << "trial " << trial << " " << run << " at " << x << "," << y;
+                        ASSERT_TRUE(Continues(grid.GetCell(x - 1, y), c, 0, 3, 1, 2));
                     }
                     if (y > run.y) {
-                        const HeightCell& p = grid.GetCell(x, y - 1);
-                        ASSERT_TRUE(c.corner[0] == p.corner[3] && c.corner[1] == p.corner[2] &&
-                                    c.corner[3] - c.corner[0] == p.corner[3] - p.corner[0] &&
-                                    c.corner[2] - c.corner[1] == p.corner[2] - p.corner[1])
-                            << "trial " << trial << " " << run << " at " << x << "," << y;
+                        ASSERT_TRUE(Continues(grid.GetCell(x, y - 1), c, 0, 1, 3, 2));
                     }
                 }
         }

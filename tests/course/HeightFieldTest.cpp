@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <random>
@@ -34,12 +35,6 @@ bool LoadBytes(CHeightField& grid, const Bytes& bytes)
     return grid.Load(ar);
 }
 
-void PutLE(Bytes& out, std::int64_t value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        out.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i)));
-}
-
 std::int16_t Int16At(const Bytes& bytes, std::size_t at)
 {
     return static_cast<std::int16_t>(bytes[at] | bytes[at + 1] << 8);
@@ -49,49 +44,37 @@ std::int16_t Int16At(const Bytes& bytes, std::size_t at)
 void FillDistinct(CHeightField& grid, int width, int height)
 {
     grid.Create(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const auto base = static_cast<std::int16_t>(100 * (x + y * width));
-            grid.SetCell(x, y, HeightCell{static_cast<std::int16_t>(base + 1),
-                                          {static_cast<std::int16_t>(base + 2), static_cast<std::int16_t>(base + 3),
-                                           static_cast<std::int16_t>(base + 4), static_cast<std::int16_t>(base + 5)},
-                                          0});
-        }
+    for (int i = 0; i < width * height; ++i) {
+        HeightCell& cell = grid.GetCell(i % width, i / width);
+        cell.type = static_cast<std::int16_t>(100 * i + 1);
+        for (int c = 0; c < 4; ++c)
+            cell.corner[c] = static_cast<std::int16_t>(100 * i + 2 + c);
+    }
 }
 
 void ExpectSameCourse(const CHeightField& a, const CHeightField& b)
 {
     ASSERT_EQ(a.GetWidth(), b.GetWidth());
     ASSERT_EQ(a.GetHeight(), b.GetHeight());
-    for (int y = 0; y < a.GetHeight(); ++y)
-        for (int x = 0; x < a.GetWidth(); ++x) {
-            const HeightCell& p = a.GetCell(x, y);
-            const HeightCell& q = b.GetCell(x, y);
-            ASSERT_EQ(p.type, q.type) << x << "," << y;
-            for (int c = 0; c < 4; ++c)
-                ASSERT_EQ(p.corner[c], q.corner[c]) << x << "," << y << " corner " << c;
-            ASSERT_EQ(p.merged, q.merged) << x << "," << y;
-        }
+    for (int i = 0; i < a.GetWidth() * a.GetHeight(); ++i) {
+        const HeightCell& p = a.GetCell(i % a.GetWidth(), i / a.GetWidth());
+        const HeightCell& q = b.GetCell(i % a.GetWidth(), i / a.GetWidth());
+        ASSERT_TRUE(p.type == q.type && std::equal(p.corner, p.corner + 4, q.corner) && p.merged == q.merged)
+            << "cell " << i;
+    }
 }
 
 }  // namespace
 
-TEST(HeightFieldFile, TwoByOneDefaultGridIsTwentyEightBytes)
+TEST(HeightFieldFile, WorkedExamples)
 {
     CHeightField grid;
     grid.Create(2, 1);
-    const Bytes expected = {2, 0, 0, 0, 1, 0, 0, 0,  //
-                            1, 0, 0, 0, 0, 0, 0, 0, 0, 0,  //
-                            1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(StoreBytes(grid), expected);
-}
+    EXPECT_EQ(StoreBytes(grid), Bytes({2, 0, 0, 0, 1, 0, 0, 0,        //
+                                       1, 0, 0, 0, 0, 0, 0, 0, 0, 0,  //
+                                       1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
-TEST(HeightFieldFile, OneByOneFileLoadsItsCell)
-{
-    const Bytes file = {1, 0, 0, 0, 1, 0, 0, 0, 7, 0, 0xFE, 0xFF, 3, 0, 0x00, 0x01, 0xFF, 0x7F};
-    ASSERT_EQ(file.size(), 18u);
-    CHeightField grid;
-    ASSERT_TRUE(LoadBytes(grid, file));
+    ASSERT_TRUE(LoadBytes(grid, {1, 0, 0, 0, 1, 0, 0, 0, 7, 0, 0xFE, 0xFF, 3, 0, 0x00, 0x01, 0xFF, 0x7F}));
     ASSERT_EQ(grid.GetWidth(), 1);
     ASSERT_EQ(grid.GetHeight(), 1);
     const HeightCell& cell = grid.GetCell(0, 0);
@@ -100,7 +83,6 @@ TEST(HeightFieldFile, OneByOneFileLoadsItsCell)
     EXPECT_EQ(cell.corner[1], 3);
     EXPECT_EQ(cell.corner[2], 256);
     EXPECT_EQ(cell.corner[3], 32767);
-    EXPECT_EQ(cell.merged, 0);
 }
 
 TEST(HeightFieldFile, RecordsLieRowAfterRow)
@@ -109,18 +91,15 @@ TEST(HeightFieldFile, RecordsLieRowAfterRow)
     FillDistinct(grid, 3, 2);
     const Bytes bytes = StoreBytes(grid);
     ASSERT_EQ(bytes.size(), 8u + 10u * 6u);
-    EXPECT_EQ(Int16At(bytes, 28), grid.GetCell(2, 0).type);  // third record
-    EXPECT_EQ(Int16At(bytes, 38), grid.GetCell(0, 1).type);  // fourth record
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) {
-            const std::size_t at = 8 + 10 * (x + y * 3);
-            const HeightCell& cell = grid.GetCell(x, y);
-            EXPECT_EQ(Int16At(bytes, at), cell.type);
-            for (int c = 0; c < 4; ++c)
-                EXPECT_EQ(Int16At(bytes, at + 2 + 2 * c), cell.corner[c]);
-        }
+    for (int i = 0; i < 6; ++i) {
+        const HeightCell& cell = grid.GetCell(i % 3, i / 3);
+        for (int field = 0; field < 5; ++field)
+            EXPECT_EQ(Int16At(bytes, 8 + 10 * i + 2 * field), field == 0 ? cell.type : cell.corner[field - 1])
+                << "record " << i << " field " << field;
+    }
 }
 
+// Types, corners and sizes of every kind, including types no cell uses.
 TEST(HeightFieldFile, RandomCoursesSurviveARoundTrip)
 {
     std::mt19937 random(20240611);
@@ -145,32 +124,22 @@ TEST(HeightFieldFile, RandomCoursesSurviveARoundTrip)
     }
 }
 
-TEST(HeightFieldFile, UnusualTypesAreKeptAsTheyAre)
-{
-    const std::int16_t types[] = {0, 9, -5, INT16_MIN, INT16_MAX};
-    CHeightField grid;
-    grid.Create(5, 1);
-    for (int x = 0; x < 5; ++x)
-        grid.GetCell(x, 0).type = types[x];
-    CHeightField loaded;
-    ASSERT_TRUE(LoadBytes(loaded, StoreBytes(grid)));
-    for (int x = 0; x < 5; ++x)
-        EXPECT_EQ(loaded.GetCell(x, 0).type, types[x]);
-}
-
 TEST(HeightFieldFile, MergeMarksAreNeitherStoredNorLoaded)
 {
     CHeightField grid;
     FillDistinct(grid, 3, 2);
     const Bytes clear = StoreBytes(grid);
     grid.GetCell(1, 0).merged = 1;
-    grid.GetCell(2, 1).merged = 1;
     EXPECT_EQ(StoreBytes(grid), clear);
 
-    // Loading over a marked grid gives clear marks.
-    ASSERT_TRUE(LoadBytes(grid, clear));
-    EXPECT_EQ(grid.GetCell(1, 0).merged, 0);
-    EXPECT_EQ(grid.GetCell(2, 1).merged, 0);
+    // Loading over a larger, marked grid gives exactly the file's course.
+    CHeightField loaded;
+    FillDistinct(loaded, 5, 4);
+    loaded.GetCell(1, 0).merged = 1;
+    loaded.GetCell(4, 3).merged = 1;
+    ASSERT_TRUE(LoadBytes(loaded, clear));
+    grid.GetCell(1, 0).merged = 0;
+    ExpectSameCourse(grid, loaded);
 }
 
 TEST(HeightFieldFile, BytesAfterTheLastCellAreIgnored)
@@ -186,85 +155,60 @@ TEST(HeightFieldFile, BytesAfterTheLastCellAreIgnored)
     ExpectSameCourse(grid, loaded);
 }
 
-TEST(HeightFieldFile, EmptyGridStoresNothing)
-{
-    CHeightField grid;
-    bool stored = true;
-    EXPECT_TRUE(StoreBytes(grid, &stored).empty());
-    EXPECT_FALSE(stored);
-    EXPECT_EQ(grid.GetWidth(), 0);
-    EXPECT_EQ(grid.GetHeight(), 0);
-}
-
-TEST(HeightFieldFile, LoadReplacesTheWholeGrid)
-{
-    CHeightField small;
-    FillDistinct(small, 2, 3);
-    CHeightField grid;
-    FillDistinct(grid, 5, 4);
-    grid.GetCell(4, 3).merged = 1;
-    ASSERT_TRUE(LoadBytes(grid, StoreBytes(small)));
-    ExpectSameCourse(small, grid);
-}
-
 TEST(HeightFieldGrid, CreateMakesFloorCellsAtHeightZero)
 {
     CHeightField grid;
     grid.Create(4, 3);
     grid.GetCell(1, 1) = HeightCell{Mud, {5, 6, 7, 8}, 1};
     grid.Create(3, 2);
-    ASSERT_EQ(grid.GetWidth(), 3);
-    ASSERT_EQ(grid.GetHeight(), 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) {
-            const HeightCell& cell = grid.GetCell(x, y);
-            EXPECT_EQ(cell.type, Floor);
-            EXPECT_EQ(cell.corner[0] | cell.corner[1] | cell.corner[2] | cell.corner[3], 0);
-            EXPECT_EQ(cell.merged, 0);
-        }
+    CHeightField expected;
+    expected.Create(3, 2);
+    for (int i = 0; i < 6; ++i)
+        expected.GetCell(i % 3, i / 3) = HeightCell{Floor, {0, 0, 0, 0}, 0};
+    ExpectSameCourse(expected, grid);
 }
 
+// An impossible size, or storage that cannot be had, leaves the grid empty;
+// an empty grid stores nothing.
 TEST(HeightFieldGrid, SizesItCannotHoldLeaveItEmpty)
 {
-    const int sizes[][2] = {{0, 0}, {0, 5}, {5, -1}, {INT_MAX, INT_MAX}, {4097, 4096}};
-    for (const auto& size : sizes) {
+    const struct {
+        int width, height;
+        std::size_t failAbove;  // 0: every allocation succeeds
+    } cases[] = {{0, 0, 0}, {0, 5, 0}, {5, -1, 0}, {INT_MAX, INT_MAX, 0}, {4097, 4096, 0}, {100, 100, 1024}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
         CHeightField grid;
         grid.Create(2, 2);
-        grid.Create(size[0], size[1]);
-        EXPECT_EQ(grid.GetWidth(), 0) << size[0] << " x " << size[1];
-        EXPECT_EQ(grid.GetHeight(), 0) << size[0] << " x " << size[1];
+        {
+            CAllocationProbe probe(c.failAbove);
+            grid.Create(c.width, c.height);
+        }
+        EXPECT_EQ(grid.GetWidth(), 0);
+        EXPECT_EQ(grid.GetHeight(), 0);
         bool stored = true;
         EXPECT_TRUE(StoreBytes(grid, &stored).empty());
         EXPECT_FALSE(stored);
     }
 }
 
-TEST(HeightFieldGrid, FailedAllocationLeavesItEmpty)
-{
-    CHeightField grid;
-    grid.Create(3, 3);
-    {
-        CAllocationProbe failBig(1024);
-        grid.Create(100, 100);
-    }
-    EXPECT_EQ(grid.GetWidth(), 0);
-    EXPECT_EQ(grid.GetHeight(), 0);
-}
-
 // A course is already loaded; each case offers a broken file, which must
 // fail with the right cause and leave that course exactly as it was.
 class HeightFieldBadFile : public ::testing::Test {
 protected:
-    void SetUp() override
+    static void MakeLoaded(CHeightField& grid)
     {
-        FillDistinct(m_grid, 3, 2);
-        m_grid.GetCell(2, 1).merged = 1;
-        FillDistinct(m_before, 3, 2);
-        m_before.GetCell(2, 1).merged = 1;
+        FillDistinct(grid, 3, 2);
+        grid.GetCell(2, 1).merged = 1;
     }
 
-    // Returns the exception's cause and reason, or fails the test when the
-    // load did not throw.
+    void SetUp() override
+    {
+        MakeLoaded(m_grid);
+        MakeLoaded(m_before);
+    }
+
+    // Returns the exception, or fails the test when the load did not throw.
     CArchiveException LoadFails(const Bytes& file)
     {
         CArchive ar(file);
@@ -292,24 +236,21 @@ TEST_F(HeightFieldBadFile, TruncatedAtEveryByteFailsAndKeepsTheCourse)
     FillDistinct(other, 4, 3);
     const Bytes whole = StoreBytes(other);
     for (std::size_t length = 0; length < whole.size(); ++length) {
+        SCOPED_TRACE(length);
         const CArchiveException e = LoadFails(Bytes(whole.begin(), whole.begin() + length));
-        EXPECT_EQ(e.GetCause(), CArchiveException::endOfFile) << length;
-        EXPECT_STREQ(e.what(), length < 8 ? "it is too short to be a course file" : "it ends before its last cell")
-            << length;
+        EXPECT_EQ(e.GetCause(), CArchiveException::endOfFile);
+        EXPECT_STREQ(e.what(), length < 8 ? "it is too short to be a course file" : "it ends before its last cell");
         ExpectSameCourse(m_before, m_grid);
     }
 }
 
-struct HostileHeader {
-    std::int32_t width;
-    std::int32_t height;
-    CArchiveException::Cause cause;
-    const char* reason;
-};
-
 TEST_F(HeightFieldBadFile, HostileHeadersAreRefusedBeforeAllocating)
 {
-    const HostileHeader cases[] = {
+    const struct {
+        std::int32_t width, height;
+        CArchiveException::Cause cause;
+        const char* reason;
+    } cases[] = {
         {0, 5, CArchiveException::badHeader, "its size, 0 x 5 cells, is impossible"},
         {5, 0, CArchiveException::badHeader, "its size, 5 x 0 cells, is impossible"},
         {0, 0, CArchiveException::badHeader, "its size, 0 x 0 cells, is impossible"},
@@ -322,22 +263,22 @@ TEST_F(HeightFieldBadFile, HostileHeadersAreRefusedBeforeAllocating)
         {65536, 65536, CArchiveException::tooLarge, "it is 65536 x 65536 cells, more than this program can hold"},
         {46341, 46341, CArchiveException::tooLarge, "it is 46341 x 46341 cells, more than this program can hold"},
         // Ten bytes a cell wraps a 32-bit byte count.
-        {429496730, 1, CArchiveException::tooLarge,
-         "it is 429496730 x 1 cells, more than this program can hold"},
+        {429496730, 1, CArchiveException::tooLarge, "it is 429496730 x 1 cells, more than this program can hold"},
         {4097, 4096, CArchiveException::tooLarge, "it is 4097 x 4096 cells, more than this program can hold"},
         // Sizes we could hold, but the file has room for one cell only.
         {4096, 4096, CArchiveException::endOfFile, "it ends before its last cell"},
         {1, 2, CArchiveException::endOfFile, "it ends before its last cell"},
     };
-    for (const HostileHeader& c : cases) {
-        Bytes file;
-        PutLE(file, c.width, 4);
-        PutLE(file, c.height, 4);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
+        CArchive header;
+        header << c.width << c.height;
+        Bytes file = header.Bytes();
         file.resize(16, 0x01);  // header and eight more bytes: not even one cell
         CAllocationProbe probe;
         const CArchiveException e = LoadFails(file);
-        EXPECT_LT(probe.Largest(), 4096u) << c.width << " x " << c.height;
-        EXPECT_EQ(e.GetCause(), c.cause) << c.width << " x " << c.height;
+        EXPECT_LT(probe.Largest(), 4096u);
+        EXPECT_EQ(e.GetCause(), c.cause);
         EXPECT_STREQ(e.what(), c.reason);
         ExpectSameCourse(m_before, m_grid);
     }
