@@ -24,12 +24,7 @@ start_editor "$WORK/good.hfd"
 main_window
 drag 10 10 10 10
 keys KP_Add
-keys ctrl+o
-OPEN=$(wait_window '^Open$')
-focus "$OPEN"
-keys ctrl+l
-xdotool type --delay 30 "$WORK/broken.hfd"
-keys Return
+open_through_dialog "$WORK/broken.hfd"
 QUESTION=$(wait_window '^Braskit$')
 focus "$QUESTION"
 keys alt+n

@@ -27,7 +27,7 @@ edit_and_close
 import -window root "${BRASKIT_E2E_SHOTS:-$WORK}/question.png"
 keys Escape
 wait_no_window '^Braskit$'
-kill -0 "$EDITOR_PID" || fail "the editor ended after Cancel"
+kill -0 "$PROGRAM_PID" || fail "the editor ended after Cancel"
 cmp -s "$WORK/course.hfd" "$WORK/original.hfd" || fail "Cancel wrote the file"
 
 step "close again, Don't Save: the editor ends and the file is as it was"
@@ -58,5 +58,5 @@ QUESTION=$(wait_window '^Braskit$')
 focus "$QUESTION"
 keys Escape
 wait_no_window '^Braskit$'
-kill -0 "$EDITOR_PID" || fail "the editor ended after Cancel on Exit"
+kill -0 "$PROGRAM_PID" || fail "the editor ended after Cancel on Exit"
 echo "PASS"

@@ -36,8 +36,7 @@ close_window "$MAIN"
 wait_exit
 
 step "the game opens it and plays"
-BRASK_QUIT_AFTER=4 "$BRASK" "$WORK/course.hfd" >"$WORK/game.log" 2>&1 &
-EDITOR_PID=$!
+BRASK_QUIT_AFTER=4 start_program game.log "$BRASK" "$WORK/course.hfd"
 wait_window 'Frames/sec' >/dev/null
 wait_exit
 [ "$EXIT_STATUS" = 0 ] || { cat "$WORK/game.log"; fail "the game ended with status $EXIT_STATUS"; }

@@ -11,5 +11,6 @@ sleep 2
 title=$(xdotool getwindowname "$MAIN")
 step "playing at \"$title\": Escape"
 keys Escape
-[ "$(wait_exit)" = 0 ] || fail "the game did not end cleanly"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the game did not end cleanly"
 echo "PASS"

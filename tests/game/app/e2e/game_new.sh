@@ -36,5 +36,5 @@ expect_no_words new_game
 sleep 2
 expect_no_words still_resting
 keys Escape
-wait_exit >/dev/null
+wait_exit
 echo "PASS"

@@ -1,51 +1,11 @@
-# Shared steps of the game's end-to-end tests. Sourced by each test with
-# the game program as $1.
-set -euo pipefail
+# Steps of the game's end-to-end tests. Sourced by each test with the game
+# program as $1.
+source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh" brask
 
 BRASK=$(realpath "$1")
-
-skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
-step() { echo "-- $*"; }
-
-[ -n "${DISPLAY:-}" ] || skip "needs an X display"
-command -v xdotool >/dev/null || skip "needs xdotool"
-command -v import >/dev/null || skip "needs ImageMagick"
-
-WORK=$(mktemp -d /tmp/brask-e2e.XXXXXX)
-# A fresh home: no saved placement of the user's.
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
-mkdir -p "$HOME"
 unset BRASK_QUIT_AFTER
-GAME_PID=""
 # Screenshots go here when BRASK_E2E_SHOTS names a folder.
 SHOTS=${BRASK_E2E_SHOTS:-$WORK}
-
-cleanup() {
-  if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-    kill "$GAME_PID" 2>/dev/null || true
-    wait "$GAME_PID" 2>/dev/null || true
-  fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-# Little-endian integers and course cells, written as bytes.
-le16() {
-  local v=$1
-  (( v < 0 )) && v=$(( v + 65536 ))
-  printf "\\x$(printf %02x $(( v & 255 )))\\x$(printf %02x $(( (v >> 8) & 255 )))"
-}
-le32() {
-  local v=$1
-  (( v < 0 )) && v=$(( v + 4294967296 ))
-  printf "\\x$(printf %02x $(( v & 255 )))\\x$(printf %02x $(( (v >> 8) & 255 )))"
-  printf "\\x$(printf %02x $(( (v >> 16) & 255 )))\\x$(printf %02x $(( (v >> 24) & 255 )))"
-}
-# Cell types.
-FLOOR=1 HOLE=2 START=3 FINISH=4
-# cell TYPE C0 C1 C2 C3 (corners counter-clockwise from the cell's (x, y))
-cell() { le16 "$1"; le16 "$2"; le16 "$3"; le16 "$4"; le16 "$5"; }
 
 # ramp_course END-TYPE END-ROW: 3 x 8 cells falling by 2 per row towards +y,
 # the start in the middle of row 0 and a cell of END-TYPE in the middle of
@@ -77,40 +37,8 @@ flat_course() {
   done
 }
 
-# start_game ARGS...: starts Brask; sets GAME_PID.
-start_game() {
-  "$BRASK" "$@" >"$WORK/game.log" 2>&1 &
-  GAME_PID=$!
-}
-
-# wait_window NAME-REGEX: prints the id of the visible window so named.
-wait_window() {
-  local i id
-  for (( i = 0; i < 150; i++ )); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for \"$1\""
-    sleep 0.1
-  done
-  fail "no window named \"$1\""
-}
-
-wait_no_window() {
-  local i
-  for (( i = 0; i < 100; i++ )); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window \"$1\" is still there"
-}
-
-# There is no window manager, so give a window the keyboard directly.
-focus() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  sleep 0.3
-}
-
-keys() { xdotool key --delay 100 "$@"; sleep 0.3; }
+# start_game ARGS...: starts Brask; sets PROGRAM_PID.
+start_game() { start_program game.log "$BRASK" "$@"; }
 
 # The game's main window once it animates (its title shows the frame
 # rate): focuses it and sets MAIN and its geometry WIN_X, WIN_Y, WIN_W, WIN_H.
@@ -156,22 +84,6 @@ expect_no_words() {
   local n
   n=$(words_pixels "$1")
   (( n < WORDS_MIN_PIXELS )) || fail "$n pixels of the end words' red in $1.png"
-}
-
-# wait_exit: waits for the game to end and prints its exit status.
-wait_exit() {
-  local i
-  for (( i = 0; i < 100; i++ )); do
-    if ! kill -0 "$GAME_PID" 2>/dev/null; then
-      local status=0
-      wait "$GAME_PID" || status=$?
-      GAME_PID=""
-      echo "$status"
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the game did not end"
 }
 
 pointer() { xdotool getmouselocation | sed -n 's/^x:\([0-9]*\) y:\([0-9]*\) .*/\1,\2/p'; }

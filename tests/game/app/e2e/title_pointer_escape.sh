@@ -28,7 +28,8 @@ keys space
 
 step "Escape ends the program"
 keys Escape
-[ "$(wait_exit)" = 0 ] || fail "the game did not end cleanly"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the game did not end cleanly"
 
 step "without a course: the plain title, a still black scene, and Escape ends it too"
 start_game
@@ -37,5 +38,6 @@ focus "$WINDOW"
 sleep 1
 [ "$(xdotool getwindowname "$WINDOW")" = "Brask" ] || fail "the title changed without a game"
 keys Escape
-[ "$(wait_exit)" = 0 ] || fail "the game did not end cleanly"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the game did not end cleanly"
 echo "PASS"
