@@ -1,4 +1,10 @@
+// One step of the ball with a fake clock and pointer: friction, slope,
+// pointer push, the clock's clamp and wrap, spin, the course's edges, holes
+// and the finish.
+
 #include "game/state/BallPhysics.h"
+
+#include "BallTestSupport.h"
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
@@ -8,17 +14,17 @@
 
 #include <cmath>
 #include <cstdint>
-#include <ostream>
 #include <random>
 #include <vector>
 
 namespace {
 
 constexpr double kTolerance = 1e-12;
+constexpr ScreenPoint kRest{500, 380};
 
-// A document with a course of one cell type, a fake clock and a fake pointer.
 class BallPhysicsTest : public ::testing::Test {
 protected:
+    // A width x height course of one type, every cell with the same corners.
     void MakeCourse(int width, int height, std::int16_t type, std::int16_t c0 = 0, std::int16_t c1 = 0,
                     std::int16_t c2 = 0, std::int16_t c3 = 0)
     {
@@ -29,12 +35,12 @@ protected:
                 course.SetCell(x, y, HeightCell{type, {c0, c1, c2, c3}, 0});
     }
 
-    void SetType(int x, int y, std::int16_t type) { m_doc.GetHeightField().GetCell(x, y).type = type; }
-
+    // A rolling ball on the surface at (x, y), the pointer at rest.
     void Place(double x, double y, double vx = 0.0, double vy = 0.0, double angle = 0.0)
     {
         m_doc.SetBall(x, y, m_doc.GetHeightField().GetHeightAt(x, y), angle, vx, vy);
         m_doc.SetPlayState(Rolling);
+        m_pointer = m_lastCursor = kRest;
     }
 
     // Runs one step elapsedMs after the previous frame.
@@ -47,63 +53,36 @@ protected:
         m_clock += elapsedMs;
     }
 
-    BallState Ball() const
-    {
-        BallState b;
-        m_doc.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy);
-        return b;
-    }
+    BallState Ball() const { return BallOf(m_doc); }
 
     CBraskDoc m_doc;
     std::uint32_t m_clock = 100000;
-    ScreenPoint m_pointer{500, 380};
-    ScreenPoint m_lastCursor{500, 380};
+    ScreenPoint m_pointer = kRest;
+    ScreenPoint m_lastCursor = kRest;
     int m_pointerReads = 0;
 };
 
-void ExpectSameBall(const BallState& actual, const BallState& expected)
+TEST_F(BallPhysicsTest, FrictionScalesTheOldVelocityByOneMinusFrictionTimesDt)
 {
-    EXPECT_EQ(actual.x, expected.x);
-    EXPECT_EQ(actual.y, expected.y);
-    EXPECT_EQ(actual.z, expected.z);
-    EXPECT_EQ(actual.angle, expected.angle);
-    EXPECT_EQ(actual.vx, expected.vx);
-    EXPECT_EQ(actual.vy, expected.vy);
+    const struct {
+        std::int16_t type;
+        double perSecond;
+    } cases[] = {{Floor, 0.02}, {Start, 0.02}, {Finish, 0.02}, {Mpull, 0.02}, {Mpush, 0.02},
+                 {0, 0.02},     {9, 0.02},     {-5, 0.02},     {Ice, 0.001}, {Mud, 1.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "type " << c.type);
+        MakeCourse(3, 3, c.type);
+        Place(1.5, 1.5, 1.0, -2.0);
+        Step(30);
+        const double keep = 1.0 - c.perSecond * 0.03;
+        const BallState b = Ball();
+        EXPECT_NEAR(b.vx, 1.0 * keep, kTolerance);
+        EXPECT_NEAR(b.vy, -2.0 * keep, kTolerance);
+        // The move uses the new velocity.
+        EXPECT_NEAR(b.x, 1.5 + 0.03 * b.vx, kTolerance);
+        EXPECT_NEAR(b.y, 1.5 + 0.03 * b.vy, kTolerance);
+    }
 }
-
-struct FrictionCase {
-    std::int16_t type;
-    double perSecond;
-};
-
-void PrintTo(const FrictionCase& c, std::ostream* os)
-{
-    *os << "type " << c.type;
-}
-
-class FrictionTest : public BallPhysicsTest, public ::testing::WithParamInterface<FrictionCase> {};
-
-TEST_P(FrictionTest, ScalesTheOldVelocityByOneMinusFrictionTimesDt)
-{
-    MakeCourse(3, 3, GetParam().type);
-    Place(1.5, 1.5, 1.0, -2.0);
-    Step(30);
-
-    const double keep = 1.0 - GetParam().perSecond * 0.03;
-    const BallState b = Ball();
-    EXPECT_NEAR(b.vx, 1.0 * keep, kTolerance);
-    EXPECT_NEAR(b.vy, -2.0 * keep, kTolerance);
-    // The move uses the new velocity.
-    EXPECT_NEAR(b.x, 1.5 + 0.03 * b.vx, kTolerance);
-    EXPECT_NEAR(b.y, 1.5 + 0.03 * b.vy, kTolerance);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryKindOfGround, FrictionTest,
-                         ::testing::Values(FrictionCase{Floor, 0.02}, FrictionCase{Start, 0.02},
-                                           FrictionCase{Finish, 0.02}, FrictionCase{Mpull, 0.02},
-                                           FrictionCase{Mpush, 0.02}, FrictionCase{0, 0.02},
-                                           FrictionCase{9, 0.02}, FrictionCase{-5, 0.02},
-                                           FrictionCase{Ice, 0.001}, FrictionCase{Mud, 1.0}));
 
 TEST_F(BallPhysicsTest, MudForOneAndAHalfSecondsReversesAndHalvesTheOldVelocity)
 {
@@ -182,108 +161,77 @@ TEST_F(BallPhysicsTest, ElapsedTimeIsClampedToOneAndAHalfSeconds)
     EXPECT_NEAR(b.x, 0.5 + 1.5 * b.vx, kTolerance);
 }
 
-TEST_F(BallPhysicsTest, ExactlyOneAndAHalfSecondsIsKept)
-{
-    MakeCourse(3, 3, Floor);
-    Place(1.5, 1.5);
-    Step(1500);
-    EXPECT_DOUBLE_EQ(Ball().angle, 270.0);
-}
-
 TEST_F(BallPhysicsTest, FrameTimesWrappingPastTheTopOfTheClockGiveTheShortInterval)
 {
     MakeCourse(3, 3, Floor);
     Place(1.5, 1.5, 1.0, 0.0);
-    StepBall(m_doc, 0x0000000Eu, 0xFFFFFFF0u, m_lastCursor, [] { return ScreenPoint{500, 380}; });
+    StepBall(m_doc, 0x0000000Eu, 0xFFFFFFF0u, m_lastCursor, [] { return kRest; });
 
     const BallState b = Ball();
     EXPECT_NEAR(b.angle, 180.0 * 0.030, kTolerance);
     EXPECT_NEAR(b.x, 1.5 + 0.03 * 0.9994, kTolerance);
 }
 
-struct SpinCase {
-    double angle;
-    std::uint32_t elapsedMs;
-    double expected;
-};
-
-void PrintTo(const SpinCase& c, std::ostream* os)
+TEST_F(BallPhysicsTest, SpinTurnsAt180DegreesPerSecondAndWrapsOnlyAbove360)
 {
-    *os << c.angle << " degrees, " << c.elapsedMs << " ms";
-}
-
-class SpinTest : public BallPhysicsTest, public ::testing::WithParamInterface<SpinCase> {};
-
-TEST_P(SpinTest, TurnsAt180DegreesPerSecondAndWrapsOnlyAbove360)
-{
+    const struct {
+        double angle;
+        std::uint32_t elapsedMs;
+        double expected;
+    } cases[] = {{300.0, 500, 30.0}, {270.0, 500, 360.0}, {0.0, 30, 5.4}, {359.0, 0, 359.0}, {350.0, 1500, 260.0}};
     MakeCourse(3, 3, Floor);
-    Place(1.5, 1.5, 0.0, 0.0, GetParam().angle);
-    Step(GetParam().elapsedMs);
-    EXPECT_DOUBLE_EQ(Ball().angle, GetParam().expected);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.angle << " degrees, " << c.elapsedMs << " ms");
+        Place(1.5, 1.5, 0.0, 0.0, c.angle);
+        Step(c.elapsedMs);
+        EXPECT_DOUBLE_EQ(Ball().angle, c.expected);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Angles, SpinTest,
-                         ::testing::Values(SpinCase{300.0, 500, 30.0}, SpinCase{270.0, 500, 360.0},
-                                           SpinCase{0.0, 30, 5.4}, SpinCase{359.0, 0, 359.0},
-                                           SpinCase{350.0, 1500, 260.0}));
-
-TEST_F(BallPhysicsTest, LandingExactlyOnTheWidthIsOffTheCourse)
+// The course covers 0 <= x < width and 0 <= y < height: a ball that lands
+// outside is lost and keeps the ball of the step before.
+TEST_F(BallPhysicsTest, EdgesOfTheCourse)
 {
-    MakeCourse(4, 2, Floor);
-    Place(3.5, 0.5, 0.0, 0.0, 10.0);
-    const BallState before = Ball();
-    m_pointer = {550, 380};  // +1 cell per second
-    ASSERT_EQ(3.5 + 0.5 * (0.02 * 50), 4.0);
-    Step(500);
-
-    EXPECT_EQ(m_doc.GetPlayState(), Lost);
-    ExpectSameBall(Ball(), before);
-}
-
-TEST_F(BallPhysicsTest, LandingExactlyOnTheHeightIsOffTheCourse)
-{
-    MakeCourse(2, 4, Floor);
-    Place(0.5, 3.5);
-    m_pointer = {500, 330};
-    Step(500);
-    EXPECT_EQ(m_doc.GetPlayState(), Lost);
-}
-
-TEST_F(BallPhysicsTest, LandingExactlyOnZeroIsStillOnTheCourse)
-{
-    MakeCourse(4, 4, Floor, 3, 3, 3, 3);
-    Place(0.5, 0.5);
-    m_pointer = {450, 430};  // -1 cell per second in x and in y
-    Step(500);
-
-    const BallState b = Ball();
-    EXPECT_EQ(m_doc.GetPlayState(), Rolling);
-    EXPECT_EQ(b.x, 0.0);
-    EXPECT_EQ(b.y, 0.0);
-    EXPECT_EQ(b.z, 3.0);
-}
-
-TEST_F(BallPhysicsTest, LeavingBelowZeroIsLost)
-{
-    MakeCourse(4, 4, Floor);
-    Place(0.01, 2.5, -1.0, 0.0);
-    Step(30);
-    EXPECT_EQ(m_doc.GetPlayState(), Lost);
+    const struct {
+        const char* name;
+        int width, height;
+        double x, y, vx;
+        ScreenPoint pointer;  // 50 pixels: one cell per second
+        std::uint32_t elapsedMs;
+        PlayState state;
+    } cases[] = {
+        {"landing exactly on the width", 4, 2, 3.5, 0.5, 0.0, {550, 380}, 500, Lost},
+        {"landing exactly on the height", 2, 4, 0.5, 3.5, 0.0, {500, 330}, 500, Lost},
+        {"landing exactly on 0, 0", 4, 4, 0.5, 0.5, 0.0, {450, 430}, 500, Rolling},
+        {"leaving below 0", 4, 4, 0.01, 2.5, -1.0, kRest, 30, Lost},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakeCourse(c.width, c.height, Floor, 3, 3, 3, 3);
+        Place(c.x, c.y, c.vx, 0.0, 10.0);
+        const BallState before = Ball();
+        m_pointer = c.pointer;
+        Step(c.elapsedMs);
+        EXPECT_EQ(m_doc.GetPlayState(), c.state);
+        if (c.state == Lost)
+            EXPECT_EQ(Ball(), before);
+        else
+            EXPECT_EQ(Ball(), (BallState{0.0, 0.0, 3.0, 100.0, -1.0, -1.0}));
+    }
 }
 
 TEST_F(BallPhysicsTest, EnteringAHoleIsLostAndKeepsThePreviousBall)
 {
     MakeCourse(3, 1, Floor, 4, 4, 4, 4);
-    SetType(1, 0, Hole);
+    m_doc.GetHeightField().GetCell(1, 0).type = Hole;
     Place(0.95, 0.5, 2.0, 0.0, 45.0);
     const BallState before = Ball();
     m_pointer = {501, 380};
     Step(30);
 
     EXPECT_EQ(m_doc.GetPlayState(), Lost);
-    ExpectSameBall(Ball(), before);
-    // The pointer was consumed before the move.
-    EXPECT_EQ(m_lastCursor.x, 501);
+    EXPECT_EQ(Ball(), before);
+    EXPECT_EQ(m_lastCursor.x, 501) << "the pointer is consumed before the move";
 }
 
 TEST_F(BallPhysicsTest, EnteringAFinishWinsOnTheFinishCellAndThenOnlySpins)
@@ -302,62 +250,50 @@ TEST_F(BallPhysicsTest, EnteringAFinishWinsOnTheFinishCellAndThenOnlySpins)
     m_pointer = {600, 200};
     Step(30);
     Step(30);
-    const BallState later = Ball();
-    EXPECT_EQ(m_doc.GetPlayState(), Won);
-    EXPECT_EQ(later.x, won.x);
-    EXPECT_EQ(later.y, won.y);
-    EXPECT_EQ(later.z, won.z);
-    EXPECT_EQ(later.vx, won.vx);
-    EXPECT_EQ(later.vy, won.vy);
+    BallState later = Ball();
     EXPECT_NEAR(later.angle, won.angle + 2 * 5.4, kTolerance);
+    later.angle = won.angle;
+    EXPECT_EQ(later, won);
+    EXPECT_EQ(m_doc.GetPlayState(), Won);
     EXPECT_EQ(m_pointerReads, 1);
 }
 
-class NotRollingTest : public BallPhysicsTest, public ::testing::WithParamInterface<PlayState> {};
-
-TEST_P(NotRollingTest, OnlyTheSpinMovesAndThePointerIsNotRead)
+TEST_F(BallPhysicsTest, OutsideRollingOnlyTheSpinMovesAndThePointerIsNotRead)
 {
     MakeCourse(3, 3, Floor, 0, 9, 9, 0);
-    Place(1.5, 1.5, 0.7, -0.3, 100.0);
-    m_doc.SetPlayState(GetParam());
-    const BallState before = Ball();
-    m_pointer = {700, 100};
-    Step(500);
-
-    BallState expected = before;
-    expected.angle = 190.0;
-    ExpectSameBall(Ball(), expected);
-    EXPECT_EQ(m_doc.GetPlayState(), GetParam());
-    EXPECT_EQ(m_pointerReads, 0);
-    EXPECT_EQ(m_lastCursor.x, 500);
-    EXPECT_EQ(m_lastCursor.y, 380);
+    for (PlayState state : {Idle, Lost, Won}) {
+        SCOPED_TRACE(state);
+        Place(1.5, 1.5, 0.7, -0.3, 100.0);
+        m_doc.SetPlayState(state);
+        BallState expected = Ball();
+        expected.angle = 190.0;
+        m_pointer = {700, 100};
+        m_pointerReads = 0;
+        Step(500);
+        EXPECT_EQ(Ball(), expected);
+        EXPECT_EQ(m_doc.GetPlayState(), state);
+        EXPECT_EQ(m_pointerReads, 0);
+        EXPECT_EQ(m_lastCursor.x, kRest.x);
+        EXPECT_EQ(m_lastCursor.y, kRest.y);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(States, NotRollingTest, ::testing::Values(Idle, Lost, Won));
-
-TEST_F(BallPhysicsTest, EmptyCourseIsLostWithoutTouchingTheBall)
+// No cell may be read: an out-of-grid read would show under the address
+// sanitizer.
+TEST_F(BallPhysicsTest, BallOffTheGridIsLostWithoutTouchingIt)
 {
-    // A fresh document: no course, ball at (4, 4, 0).
-    m_doc.SetPlayState(Rolling);
-    const BallState before = Ball();
-    Step(30);
-    EXPECT_EQ(m_doc.GetPlayState(), Lost);
-    ExpectSameBall(Ball(), before);
-    EXPECT_EQ(m_lastCursor.x, 500);
-}
-
-TEST_F(BallPhysicsTest, BallLeftOffASmallerCourseIsLostWithoutReadingACell)
-{
-    // A course replaced under a running game; an out-of-grid read would show
-    // under the address sanitizer.
-    MakeCourse(2, 2, Floor);
-    m_doc.SetBall(5.5, 0.5, 0.0, 0.0, 0.0, 0.0);
-    m_doc.SetPlayState(Rolling);
-    m_pointer = {520, 380};
-    Step(30);
-    EXPECT_EQ(m_doc.GetPlayState(), Lost);
-    EXPECT_EQ(Ball().x, 5.5);
-    EXPECT_EQ(m_lastCursor.x, 500);
+    for (int width : {0, 2}) {  // a fresh document's empty course; a smaller course put under a game
+        SCOPED_TRACE(width);
+        MakeCourse(width, width, Floor);
+        m_doc.SetBall(5.5, 0.5, 0.0, 0.0, 0.0, 0.0);
+        m_doc.SetPlayState(Rolling);
+        const BallState before = Ball();
+        m_pointer = {520, 380};
+        Step(30);
+        EXPECT_EQ(m_doc.GetPlayState(), Lost);
+        EXPECT_EQ(Ball(), before);
+        EXPECT_EQ(m_lastCursor.x, kRest.x);
+    }
 }
 
 // Random small courses, frame intervals and pointer moves: the ball stays
@@ -388,6 +324,7 @@ TEST_F(BallPhysicsTest, RandomPlayKeepsTheBallFiniteAndOnTheCourse)
         m_clock = static_cast<std::uint32_t>(rng());
 
         for (int step = 0; step < 150; ++step) {
+            SCOPED_TRACE(::testing::Message() << "round " << round << " step " << step);
             const PlayState stateBefore = m_doc.GetPlayState();
             const BallState before = Ball();
             m_pointer.x += uniform(-40, 40);
@@ -396,7 +333,7 @@ TEST_F(BallPhysicsTest, RandomPlayKeepsTheBallFiniteAndOnTheCourse)
 
             const BallState b = Ball();
             for (double v : {b.x, b.y, b.z, b.angle, b.vx, b.vy})
-                ASSERT_TRUE(std::isfinite(v)) << "round " << round << " step " << step;
+                ASSERT_TRUE(std::isfinite(v));
             ASSERT_GE(b.angle, 0.0);
             ASSERT_LE(b.angle, 360.0);
 
@@ -408,7 +345,7 @@ TEST_F(BallPhysicsTest, RandomPlayKeepsTheBallFiniteAndOnTheCourse)
                 continue;
             }
             if (state == Lost) {
-                ExpectSameBall(b, before);
+                ASSERT_EQ(b, before);
                 continue;
             }
             ASSERT_GE(b.x, 0.0);

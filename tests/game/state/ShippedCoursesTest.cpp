@@ -1,3 +1,5 @@
+#include "BallTestSupport.h"
+
 #include "course/CellType.h"
 #include "course/HeightField.h"
 #include "courses/ShippedCourses.h"
@@ -53,7 +55,11 @@ public:
     static constexpr double kCruise = 2.5;   // cells per second
     static constexpr double kBraking = 2.0;  // speed per cell still to go
 
-    explicit CAutopilot(const CHeightField& course) : m_course(course) { Plan(); }
+    // Plans from the cell the ball starts on.
+    CAutopilot(const CHeightField& course, const BallState& start) : m_course(course)
+    {
+        Plan(static_cast<int>(start.x), static_cast<int>(start.y));
+    }
 
     bool HasRoute() const { return !m_turns.empty(); }
 
@@ -101,20 +107,10 @@ private:
     }
 
     // Dijkstra over open cells; a cell next to a pit or the edge costs more.
-    void Plan()
+    void Plan(int startX, int startY)
     {
         const int width = m_course.GetWidth();
         const int height = m_course.GetHeight();
-        int startX = -1, startY = -1;
-        for (int x = 0; x < width && startX < 0; ++x)
-            for (int y = 0; y < height; ++y)
-                if (m_course.GetCell(x, y).type == Start) {
-                    startX = x;
-                    startY = y;
-                    break;
-                }
-        if (startX < 0)
-            return;
         std::vector<int> cost(width * height, 1 << 30), from(width * height, -1);
         using Entry = std::pair<int, int>;
         std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
@@ -169,25 +165,18 @@ private:
     std::size_t m_next = 0;
 };
 
-class ShippedCourseTest : public ::testing::TestWithParam<ShippedCourse> {
+class ShippedGameTest : public ::testing::Test {
 protected:
     // Opens the committed file the way the game does.
-    void Open()
+    void Open(const char* fileName)
     {
         std::vector<std::uint8_t> bytes;
         std::string reason;
-        ASSERT_TRUE(ReadFileBytes(CoursePath(GetParam().fileName), bytes, reason)) << reason;
+        ASSERT_TRUE(ReadFileBytes(CoursePath(fileName), bytes, reason)) << reason;
         m_doc.AddView(&m_view);
         CArchive archive(std::move(bytes));
         m_doc.Serialize(archive);
         ASSERT_EQ(m_doc.GetPlayState(), Rolling);
-    }
-
-    BallState Ball() const
-    {
-        BallState b;
-        m_doc.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy);
-        return b;
     }
 
     // Plays frames of kFrameMs, the first after a long pause as when a game
@@ -202,7 +191,7 @@ protected:
         clock += 5000;
         int frame = 0;
         for (; frame < kMostFrames && m_doc.GetPlayState() == Rolling; ++frame) {
-            const ScreenPoint move = steer(Ball(), frame);
+            const ScreenPoint move = steer(BallOf(m_doc), frame);
             pointer.x += move.x;
             pointer.y += move.y;
             StepBall(m_doc, clock + kFrameMs, clock, lastCursor, [&] { return pointer; });
@@ -214,6 +203,8 @@ protected:
     CBraskDoc m_doc;
     CQuietView m_view;
 };
+
+class ShippedCourseTest : public ShippedGameTest, public ::testing::WithParamInterface<ShippedCourse> {};
 
 TEST_P(ShippedCourseTest, CommittedFileIsWhatTheGeneratorWrites)
 {
@@ -232,7 +223,7 @@ TEST_P(ShippedCourseTest, CommittedFileIsWhatTheGeneratorWrites)
 
 TEST_P(ShippedCourseTest, SizeAndHeightsSuitTheEditor)
 {
-    Open();
+    Open(GetParam().fileName);
     const CHeightField& course = m_doc.GetHeightField();
     EXPECT_GE(course.GetWidth(), 8);
     EXPECT_LE(course.GetWidth(), 24);
@@ -245,7 +236,7 @@ TEST_P(ShippedCourseTest, SizeAndHeightsSuitTheEditor)
                 EXPECT_LE(h, 99);
             }
     // The ball starts on flat ground, so the first long frame moves nothing.
-    const BallState start = Ball();
+    const BallState start = BallOf(m_doc);
     double nx, ny, nz;
     course.GetNormal(static_cast<int>(start.x), static_cast<int>(start.y), nx, ny, nz);
     EXPECT_EQ(nx, 0.0);
@@ -254,13 +245,12 @@ TEST_P(ShippedCourseTest, SizeAndHeightsSuitTheEditor)
 
 TEST_P(ShippedCourseTest, CarefulPlayerReachesTheFinish)
 {
-    Open();
-    CAutopilot pilot(m_doc.GetHeightField());
+    Open(GetParam().fileName);
+    CAutopilot pilot(m_doc.GetHeightField(), BallOf(m_doc));
     ASSERT_TRUE(pilot.HasRoute());
     const int frames = Play([&pilot](const BallState& ball, int) { return pilot.Steer(ball, kFrameMs * 0.001); });
 
-    EXPECT_EQ(m_doc.GetPlayState(), Won) << "after " << frames << " frames, ball at (" << Ball().x << ", " << Ball().y
-                                         << ")";
+    EXPECT_EQ(m_doc.GetPlayState(), Won) << "after " << frames << " frames, " << ::testing::PrintToString(BallOf(m_doc));
     RecordProperty("frames_to_win", frames);
 }
 
@@ -272,23 +262,12 @@ INSTANTIATE_TEST_SUITE_P(Courses, ShippedCourseTest, ::testing::ValuesIn(Shipped
                              return name;
                          });
 
-TEST(ShippedCoursesTest, FirstCourseNeedsOnlyOnePushForward)
+TEST_F(ShippedGameTest, FirstCourseNeedsOnlyOnePushForward)
 {
-    CBraskDoc doc;
-    CQuietView view;
-    doc.AddView(&view);
-    std::vector<std::uint8_t> bytes;
-    std::string reason;
-    ASSERT_TRUE(ReadFileBytes(CoursePath("01-first-roll.hfd"), bytes, reason)) << reason;
-    CArchive archive(std::move(bytes));
-    doc.Serialize(archive);
-
-    ScreenPoint pointer{500, 330};  // 50 pixels up: one cell per second forward
-    ScreenPoint lastCursor{500, 380};
-    std::uint32_t clock = 0;
-    for (int frame = 0; frame < kMostFrames && doc.GetPlayState() == Rolling; ++frame, clock += kFrameMs)
-        StepBall(doc, clock + kFrameMs, clock, lastCursor, [&] { return pointer; });
-    EXPECT_EQ(doc.GetPlayState(), Won);
+    Open("01-first-roll.hfd");
+    // 50 pixels up: one cell per second forward.
+    Play([](const BallState&, int frame) { return ScreenPoint{0, frame == 0 ? -50 : 0}; });
+    EXPECT_EQ(m_doc.GetPlayState(), Won);
 }
 
 TEST(ShippedCoursesTest, EveryCourseFileInTheFolderIsMadeByTheGenerator)
