@@ -2,30 +2,12 @@
 
 #include <GL/gl.h>
 
-#include <cstdlib>
-
 namespace {
 
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
 constexpr GLuint kGlyphs = 256;
 
 class Text : public CViewTest {
 protected:
-    // Pixels of the back buffer near the colour.
-    static int CountPixels(unsigned char r, unsigned char g, unsigned char b)
-    {
-        std::vector<unsigned char> pixels(kWidth * kHeight * 3);
-        glFinish();
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        int count = 0;
-        for (size_t i = 0; i < pixels.size(); i += 3)
-            count += std::abs(pixels[i] - r) <= 2 && std::abs(pixels[i + 1] - g) <= 2 && std::abs(pixels[i + 2] - b) <= 2;
-        return count;
-    }
-
     // How many display lists the context holds (names up to 16383).
     static int ListCount()
     {
@@ -47,7 +29,7 @@ protected:
     // Outline text 60 pixels per em from (20, 100) in red; the red pixels.
     int DrawOutline(GLuint base, const char* text)
     {
-        UsePixelProjection(kWidth, kHeight);
+        UsePixelProjection();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glColor3d(1.0, 0.0, 0.0);
         glTranslated(20, 100, 0);
@@ -74,26 +56,24 @@ TEST_F(Text, SetUpBuildsBothFontsOf256Lists)
 
     // Building again makes new lists and keeps the earlier ones.
     const GLuint oldOutline = view->m_outlineFontBase;
-    const unsigned bitmap = view->CreateFontLists("Ariel", nullptr);
-    EXPECT_EQ(bitmap, view->m_bitmapFontBase);
+    EXPECT_EQ(view->CreateFontLists("Ariel", nullptr), view->m_bitmapFontBase);
     EXPECT_NE(view->m_outlineFontBase, oldOutline);
     EXPECT_TRUE(AllListsExist(oldOutline));
 }
 
 TEST_F(Text, RenderTextDrawsAWordInTheCurrentColourAndLaysItOut)
 {
-    CTestView* view = CreateView();
-    const GLuint base = view->m_outlineFontBase;
-    EXPECT_GT(DrawOutline(base, "Hi"), 300);
-    const double afterHi = ModelviewX();
-    EXPECT_GT(afterHi, 20 + 60 * 0.5);  // moved along x by the word's width
-    EXPECT_GT(DrawOutline(base, "HiHi"), DrawOutline(base, "Hi"));
+    const GLuint base = CreateView()->m_outlineFontBase;
+    const int hi = DrawOutline(base, "Hi");
+    EXPECT_GT(hi, 300);
+    EXPECT_GT(ModelviewX(), 20 + 60 * 0.5);  // moved along x by the word's width
+    EXPECT_GT(DrawOutline(base, "HiHi"), hi);
 
-    EXPECT_EQ(DrawOutline(0, "Hi"), 0);
-    EXPECT_EQ(ModelviewX(), 20.0);
-    EXPECT_EQ(DrawOutline(base, nullptr), 0);
-    EXPECT_EQ(DrawOutline(base, ""), 0);
-    EXPECT_EQ(ModelviewX(), 20.0);
+    const std::pair<GLuint, const char*> nothing[] = {{0u, "Hi"}, {base, nullptr}, {base, ""}};
+    for (const auto& [listBase, text] : nothing) {
+        EXPECT_EQ(DrawOutline(listBase, text), 0);
+        EXPECT_EQ(ModelviewX(), 20.0);
+    }
 }
 
 TEST_F(Text, TheBuildersNeedAWindowAndAnOutlineFaceName)
@@ -107,6 +87,15 @@ TEST_F(Text, TheBuildersNeedAWindowAndAnOutlineFaceName)
     EXPECT_TRUE(AllListsExist(systemFont));
     // A face name longer than the request holds still gives a font.
     EXPECT_NE(view->MakeOutlineFontList("An Extremely Long Face Name That Nobody Installed", 0.1), 0u);
+
+    // A failed glyph build deletes its lists and gives no font; fonts
+    // record no error.
+    m_binding.failing = {CFaultyBinding::StepFonts};
+    const int before = ListCount();
+    EXPECT_EQ(view->MakeOutlineFontList("Ariel", 0.1), 0u);
+    EXPECT_EQ(view->MakeBitmapFontList("Courier"), 0u);
+    EXPECT_EQ(ListCount(), before) << "lists left behind";
+    EXPECT_STREQ(view->m_errorText, "No Error");
     DestroyFrame();
 
     // No window drawable: nothing is built.
@@ -116,21 +105,6 @@ TEST_F(Text, TheBuildersNeedAWindowAndAnOutlineFaceName)
     EXPECT_EQ(view->CreateFontLists("Ariel", "Courier"), 0u);
     EXPECT_EQ(view->m_outlineFontBase, 0u);
     EXPECT_EQ(view->m_bitmapFontBase, 0u);
-}
-
-TEST_F(Text, AFailedGlyphBuildDeletesItsListsAndGivesNoFont)
-{
-    CTestView* view = CreateView();
-    for (CFaultyBinding::Step step : {CFaultyBinding::StepFontOutlines, CFaultyBinding::StepFontBitmaps}) {
-        m_binding.failing = {step};
-        const int lists = ListCount();
-        const unsigned result = step == CFaultyBinding::StepFontOutlines ? view->MakeOutlineFontList("Ariel", 0.1)
-                                                                          : view->MakeBitmapFontList("Courier");
-        EXPECT_EQ(result, 0u);
-        EXPECT_EQ(ListCount(), lists) << "lists left behind";
-        EXPECT_EQ(DrawOutline(result, "Hi"), 0);
-    }
-    EXPECT_STREQ(view->m_errorText, "No Error") << "fonts record no error";
 }
 
 } // namespace

@@ -1,89 +1,30 @@
 #include "tests/game/glview/ViewTestSupport.h"
 
-#include "platform/WxGLBinding.h"
-
 #include <GL/gl.h>
 
-namespace {
+#include <cstdlib>
 
-CGLBinding& Real()
+std::vector<unsigned char> ReadBackBuffer(int width, int height)
 {
-    return CWxGLBinding::Instance();
+    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 3);
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
 }
 
-} // namespace
-
-wxGLCanvas* CFaultyBinding::GetDrawable(wxGLCanvas& window)
+int CountBackBufferPixels(int width, int height, unsigned char r, unsigned char g, unsigned char b)
 {
-    return Fails(StepDrawable) ? nullptr : Real().GetDrawable(window);
-}
-
-void CFaultyBinding::ReleaseDrawable(wxGLCanvas* drawable)
-{
-    Real().ReleaseDrawable(drawable);
-}
-
-int CFaultyBinding::ChoosePixelFormat(wxGLCanvas* drawable, const GLPixelFormatRequest& request)
-{
-    return Fails(StepChoose) ? 0 : Real().ChoosePixelFormat(drawable, request);
-}
-
-bool CFaultyBinding::SetPixelFormat(wxGLCanvas* drawable, int format, const GLPixelFormatRequest& request)
-{
-    return !Fails(StepSet) && Real().SetPixelFormat(drawable, format, request);
-}
-
-unsigned CFaultyBinding::DescribePixelFormat(wxGLCanvas* drawable, int format)
-{
-    return overrideFlags ? flags : Real().DescribePixelFormat(drawable, format);
-}
-
-wxGLContext* CFaultyBinding::CreateContext(wxGLCanvas* drawable)
-{
-    return Fails(StepCreate) ? nullptr : Real().CreateContext(drawable);
-}
-
-bool CFaultyBinding::MakeCurrent(wxGLCanvas* drawable, wxGLContext* context)
-{
-    return !Fails(StepMakeCurrent) && Real().MakeCurrent(drawable, context);
-}
-
-bool CFaultyBinding::DeleteContext(wxGLContext* context)
-{
-    ++deletes;
-    const bool deleted = Real().DeleteContext(context);
-    return deleted && !Fails(StepDelete);
-}
-
-bool CFaultyBinding::SwapBuffers(wxGLCanvas* drawable)
-{
-    ++swaps;
-    if (log)
-        log->push_back("Swap");
-    return !Fails(StepSwap) && Real().SwapBuffers(drawable);
-}
-
-bool CFaultyBinding::UseFontOutlines(wxGLCanvas* drawable, const FontRequest& font, unsigned first, unsigned count,
-                                     unsigned listBase, float deviation, float extrusion)
-{
-    return !Fails(StepFontOutlines)
-           && Real().UseFontOutlines(drawable, font, first, count, listBase, deviation, extrusion);
-}
-
-bool CFaultyBinding::UseFontBitmaps(wxGLCanvas* drawable, const FontRequest* font, unsigned first, unsigned count,
-                                    unsigned listBase)
-{
-    return !Fails(StepFontBitmaps) && Real().UseFontBitmaps(drawable, font, first, count, listBase);
+    const std::vector<unsigned char> pixels = ReadBackBuffer(width, height);
+    int count = 0;
+    for (size_t i = 0; i < pixels.size(); i += 3)
+        count += std::abs(pixels[i] - r) <= 2 && std::abs(pixels[i + 1] - g) <= 2 && std::abs(pixels[i + 2] - b) <= 2;
+    return count;
 }
 
 const char* CTestView::s_errorTextAtDestroy = nullptr;
 int CTestView::s_destroyCount = 0;
-
-int CTestView::OnCreate()
-{
-    createResult = COpenGLView::OnCreate();
-    return createResult;
-}
 
 void CTestView::OnDestroy()
 {
@@ -106,30 +47,6 @@ bool CTestView::ApplyProjection(double aspect)
     return COpenGLView::ApplyProjection(aspect);
 }
 
-bool CTestView::PrepareFrame()
-{
-    log.push_back("PrepareFrame");
-    return COpenGLView::PrepareFrame();
-}
-
-void CTestView::DrawStockScene()
-{
-    log.push_back("DrawStockScene");
-    COpenGLView::DrawStockScene();
-}
-
-bool CTestView::DrawScene()
-{
-    log.push_back("DrawScene");
-    return COpenGLView::DrawScene();
-}
-
-void CTestView::FinishFrame()
-{
-    log.push_back("FinishFrame");
-    COpenGLView::FinishFrame();
-}
-
 void CTestView::BuildUserStockScene()
 {
     if (!drawUserTriangle)
@@ -142,26 +59,7 @@ void CTestView::BuildUserStockScene()
     glEnd();
 }
 
-void CTestView::AnimateStep()
-{
-    ++animateSteps;
-    log.push_back("AnimateStep");
-    COpenGLView::AnimateStep();
-}
-
 const char* const CViewTest::kFrameTitle = "Course 1 - Brask";
-
-void CViewTest::SetUp()
-{
-    BRASK_GL_REQUIRE_DISPLAY();
-    m_binding.log = nullptr;
-}
-
-void CViewTest::TearDown()
-{
-    if (m_frame)
-        DestroyFrame();
-}
 
 CTestView* CViewTest::CreateView(const std::function<void(CTestView&)>& configure)
 {
@@ -171,41 +69,26 @@ CTestView* CViewTest::CreateView(const std::function<void(CTestView&)>& configur
     m_view->SetBinding(m_binding);
     if (configure)
         configure(*m_view);
-    m_frame->SetClientSize(400, 300);
-    m_frame->Show();
-    EXPECT_TRUE(PumpUntil([this] { return m_view->IsCreated(); })) << "the view was never realized";
-    Settle();
-    return m_view;
-}
-
-void CViewTest::DestroyFrame()
-{
-    m_frame->Destroy();
-    PumpGLEvents();
-    m_frame = nullptr;
-    m_view = nullptr;
-}
-
-void CViewTest::Settle()
-{
-    PumpGLEvents();
-    PumpGLEvents();
+    ShowAndRealize();
     m_view->log.clear();
     m_view->animateSteps = 0;
     m_binding.swaps = 0;
+    return m_view;
 }
 
-void CViewTest::UsePixelProjection(int width, int height)
+CTestView* CViewTest::CreateAnimatingView()
 {
-    glViewport(0, 0, width, height);
+    CreateView([](CTestView& v) { v.m_animate = true; });
+    m_view->m_lastFrameTime = m_clock.now;
+    return m_view;
+}
+
+void CViewTest::UsePixelProjection()
+{
+    glViewport(0, 0, kWidth, kHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, width, 0, height, -100, 100);
+    glOrtho(0, kWidth, 0, kHeight, -100, 100);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-}
-
-std::string CViewTest::FrameTitle() const
-{
-    return m_frame->GetTitle().utf8_string();
 }

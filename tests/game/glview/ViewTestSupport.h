@@ -2,11 +2,12 @@
 
 #include "game/glview/OpenGLView.h"
 #include "platform/Clock.h"
-#include "platform/GLBinding.h"
+#include "platform/WxGLBinding.h"
 #include "tests/platform/GLTestApp.h"
 
 #include <wx/frame.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,17 +23,45 @@ public:
 // still deletes the real context, so that no context outlives its window.
 class CFaultyBinding : public CGLBinding {
 public:
-    enum Step {
-        StepDrawable,
-        StepChoose,
-        StepSet,
-        StepCreate,
-        StepMakeCurrent,
-        StepDelete,
-        StepSwap,
-        StepFontOutlines,
-        StepFontBitmaps,
-    };
+    enum Step { StepDrawable, StepChoose, StepSet, StepCreate, StepMakeCurrent, StepDelete, StepSwap, StepFonts };
+
+    wxGLCanvas* GetDrawable(wxGLCanvas& w) override { return Fails(StepDrawable) ? nullptr : Real().GetDrawable(w); }
+    void ReleaseDrawable(wxGLCanvas* d) override { Real().ReleaseDrawable(d); }
+    int ChoosePixelFormat(wxGLCanvas* d, const GLPixelFormatRequest& r) override
+    {
+        return Fails(StepChoose) ? 0 : Real().ChoosePixelFormat(d, r);
+    }
+    bool SetPixelFormat(wxGLCanvas* d, int f, const GLPixelFormatRequest& r) override
+    {
+        return !Fails(StepSet) && Real().SetPixelFormat(d, f, r);
+    }
+    unsigned DescribePixelFormat(wxGLCanvas* d, int f) override
+    {
+        return overrideFlags ? flags : Real().DescribePixelFormat(d, f);
+    }
+    wxGLContext* CreateContext(wxGLCanvas* d) override { return Fails(StepCreate) ? nullptr : Real().CreateContext(d); }
+    bool MakeCurrent(wxGLCanvas* d, wxGLContext* c) override { return !Fails(StepMakeCurrent) && Real().MakeCurrent(d, c); }
+    bool DeleteContext(wxGLContext* c) override
+    {
+        ++deletes;
+        return Real().DeleteContext(c) && !Fails(StepDelete);
+    }
+    bool SwapBuffers(wxGLCanvas* d) override
+    {
+        ++swaps;
+        if (log)
+            log->push_back("Swap");
+        return !Fails(StepSwap) && Real().SwapBuffers(d);
+    }
+    bool UseFontOutlines(wxGLCanvas* d, const FontRequest& font, unsigned first, unsigned count, unsigned base,
+                         float deviation, float extrusion) override
+    {
+        return !Fails(StepFonts) && Real().UseFontOutlines(d, font, first, count, base, deviation, extrusion);
+    }
+    bool UseFontBitmaps(wxGLCanvas* d, const FontRequest* font, unsigned first, unsigned count, unsigned base) override
+    {
+        return !Fails(StepFonts) && Real().UseFontBitmaps(d, font, first, count, base);
+    }
 
     std::set<Step> failing;
     bool overrideFlags = false;
@@ -41,22 +70,57 @@ public:
     int deletes = 0;
     std::vector<std::string>* log = nullptr;
 
-    wxGLCanvas* GetDrawable(wxGLCanvas& window) override;
-    void ReleaseDrawable(wxGLCanvas* drawable) override;
-    int ChoosePixelFormat(wxGLCanvas* drawable, const GLPixelFormatRequest& request) override;
-    bool SetPixelFormat(wxGLCanvas* drawable, int format, const GLPixelFormatRequest& request) override;
-    unsigned DescribePixelFormat(wxGLCanvas* drawable, int format) override;
-    wxGLContext* CreateContext(wxGLCanvas* drawable) override;
-    bool MakeCurrent(wxGLCanvas* drawable, wxGLContext* context) override;
-    bool DeleteContext(wxGLContext* context) override;
-    bool SwapBuffers(wxGLCanvas* drawable) override;
-    bool UseFontOutlines(wxGLCanvas* drawable, const FontRequest& font, unsigned first, unsigned count,
-                         unsigned listBase, float deviation, float extrusion) override;
-    bool UseFontBitmaps(wxGLCanvas* drawable, const FontRequest* font, unsigned first, unsigned count,
-                        unsigned listBase) override;
-
 private:
     bool Fails(Step step) const { return failing.count(step) != 0; }
+    static CGLBinding& Real() { return CWxGLBinding::Instance(); }
+};
+
+// Back-buffer pixels as RGB bytes, bottom row first.
+std::vector<unsigned char> ReadBackBuffer(int width, int height);
+// Back-buffer pixels within 2 of the colour.
+int CountBackBufferPixels(int width, int height, unsigned char r, unsigned char g, unsigned char b);
+
+// A frame of kWidth x kHeight client pixels holding one view of type View,
+// destroyed after the test. Skipped without a display.
+template <class View>
+class CViewFrameTest : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 400;
+    static constexpr int kHeight = 300;
+
+    void SetUp() override { BRASK_GL_REQUIRE_DISPLAY(); }
+    void TearDown() override
+    {
+        if (m_frame)
+            DestroyFrame();
+    }
+
+    // Shows the frame and waits until the view is realized and has drawn.
+    void ShowAndRealize()
+    {
+        m_frame->SetClientSize(kWidth, kHeight);
+        m_frame->Show();
+        EXPECT_TRUE(PumpUntil([this] { return m_view->IsCreated(); })) << "the view was never realized";
+        PumpGLEvents();
+        PumpGLEvents();
+    }
+
+    void DestroyFrame()
+    {
+        m_frame->Destroy();
+        PumpGLEvents();
+        m_frame = nullptr;
+        m_view = nullptr;
+    }
+
+    static int CountPixels(unsigned char r, unsigned char g, unsigned char b)
+    {
+        return CountBackBufferPixels(kWidth, kHeight, r, g, b);
+    }
+
+    CFakeClock m_clock;
+    wxFrame* m_frame = nullptr;
+    View* m_view = nullptr;
 };
 
 // The view with its state open to the tests and its hooks logged.
@@ -64,41 +128,25 @@ class CTestView : public COpenGLView {
 public:
     explicit CTestView(wxWindow* parent) : COpenGLView(parent) {}
 
-    using COpenGLView::m_acceleration;
-    using COpenGLView::m_angles;
-    using COpenGLView::m_angularVelocity;
-    using COpenGLView::m_animate;
-    using COpenGLView::m_bitmapFontBase;
-    using COpenGLView::m_errorText;
-    using COpenGLView::m_frameTime;
-    using COpenGLView::m_glExtensions;
-    using COpenGLView::m_glRenderer;
-    using COpenGLView::m_glVendor;
-    using COpenGLView::m_glVersion;
-    using COpenGLView::m_hRC;
-    using COpenGLView::m_homeAngles;
-    using COpenGLView::m_homePosition;
-    using COpenGLView::m_lastFrameTime;
-    using COpenGLView::m_outlineFontBase;
-    using COpenGLView::m_pDC;
-    using COpenGLView::m_position;
-    using COpenGLView::m_startTime;
-    using COpenGLView::m_stockSceneList;
-    using COpenGLView::m_stockSceneType;
-    using COpenGLView::m_titleBase;
-    using COpenGLView::m_velocity;
-    using COpenGLView::s_frameCounter;
+    using COpenGLView::m_acceleration, COpenGLView::m_errorText, COpenGLView::m_hRC, COpenGLView::m_pDC;
+    using COpenGLView::m_glExtensions, COpenGLView::m_glRenderer, COpenGLView::m_glVendor;
+    using COpenGLView::m_bitmapFontBase, COpenGLView::m_outlineFontBase;
+    using COpenGLView::m_angles, COpenGLView::m_homeAngles, COpenGLView::m_angularVelocity;
+    using COpenGLView::m_position, COpenGLView::m_homePosition, COpenGLView::m_velocity;
+    using COpenGLView::m_animate, COpenGLView::m_frameTime, COpenGLView::m_lastFrameTime, COpenGLView::m_startTime;
+    using COpenGLView::m_stockSceneList, COpenGLView::m_stockSceneType;
+    using COpenGLView::m_titleBase, COpenGLView::s_frameCounter;
 
-    int OnCreate() override;
+    int OnCreate() override { return createResult = COpenGLView::OnCreate(); }
     void OnDestroy() override;
     void OnKeyDown(unsigned key, unsigned repeat, unsigned flags) override;
     bool ApplyProjection(double aspect) override;
-    bool PrepareFrame() override;
-    void DrawStockScene() override;
-    bool DrawScene() override;
-    void FinishFrame() override;
+    bool PrepareFrame() override { log.push_back("PrepareFrame"); return COpenGLView::PrepareFrame(); }
+    void DrawStockScene() override { log.push_back("DrawStockScene"); COpenGLView::DrawStockScene(); }
+    bool DrawScene() override { log.push_back("DrawScene"); return COpenGLView::DrawScene(); }
+    void FinishFrame() override { log.push_back("FinishFrame"); COpenGLView::FinishFrame(); }
+    void AnimateStep() override { ++animateSteps; log.push_back("AnimateStep"); COpenGLView::AnimateStep(); }
     void BuildUserStockScene() override;
-    void AnimateStep() override;
 
     std::vector<std::string> log;
     int createResult = -2;
@@ -115,26 +163,19 @@ public:
 };
 
 // A frame titled kFrameTitle holding one CTestView with a fake clock and
-// the faulty binding, shown and realized.
-class CViewTest : public ::testing::Test {
+// the faulty binding.
+class CViewTest : public CViewFrameTest<CTestView> {
 protected:
     static const char* const kFrameTitle;
 
-    void SetUp() override;
-    void TearDown() override;
-
     // configure runs before the window is realized (a subclass
-    // constructor's work: animation, initial pose).
+    // constructor's work: animation, initial pose). The paints of the
+    // realization are forgotten.
     CTestView* CreateView(const std::function<void(CTestView&)>& configure = {});
-    void DestroyFrame();
-    // Lets the toolkit's own paints run, then forgets what they logged.
-    void Settle();
+    CTestView* CreateAnimatingView();
     // A projection in which x and y are pixels of the viewport.
-    void UsePixelProjection(int width, int height);
-    std::string FrameTitle() const;
+    static void UsePixelProjection();
+    std::string FrameTitle() const { return m_frame->GetTitle().utf8_string(); }
 
-    CFakeClock m_clock;
     CFaultyBinding m_binding;
-    wxFrame* m_frame = nullptr;
-    CTestView* m_view = nullptr;
 };
