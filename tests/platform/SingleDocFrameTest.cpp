@@ -1,9 +1,12 @@
+// The shell's frame: its title, the save question on close and Exit, the
+// recent-file menu and dropped files.
+
 #include "platform/SingleDocFrame.h"
 
-#include "platform/Archive.h"
+#include "NumberDoc.h"
+#include "TempFolder.h"
+
 #include "platform/CommandIds.h"
-#include "platform/Document.h"
-#include "platform/RecentFileMenu.h"
 #include "tests/platform/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +16,9 @@
 #include <wx/sstream.h>
 #include <wx/weakref.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <vector>
 
-#include <unistd.h>
-
 namespace {
-
-class CNumberDoc : public CDocument {
-public:
-    void Serialize(CArchive& ar) override
-    {
-        if (ar.IsStoring()) {
-            ar << m_value;
-        } else {
-            std::int32_t value = 0;
-            ar >> value;
-            m_value = value;
-        }
-    }
-    std::int32_t m_value = 0;
-};
 
 // The frame with its questions answered from a script.
 class CScriptedFrame : public CSingleDocFrame {
@@ -90,10 +73,7 @@ protected:
         // Settings in memory: the tests must not touch the user's.
         wxStringInputStream empty(wxEmptyString);
         delete wxConfigBase::Set(new wxFileConfig(empty));
-        char pattern[] = "/tmp/brask-frame-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_folder = pattern;
-        std::ofstream(m_folder + "/nine.hfd", std::ios::binary).write("\x09\0\0\0", 4);
+        m_folder.Write("nine.hfd", {1, 0, 0, 0, 9, 0, 0, 0});
     }
 
     void TearDown() override
@@ -103,8 +83,6 @@ protected:
         if (m_frame)
             m_frame->Destroy();
         PumpEvents();
-        if (!m_folder.empty())
-            std::system(("rm -rf '" + m_folder + "'").c_str());
     }
 
     CScriptedFrame* MakeFrame(const CSingleDocFrame::Options& options = TestOptions())
@@ -116,9 +94,9 @@ protected:
         return frame;
     }
 
+    CTempFolder m_folder;
     CNumberDoc m_doc;
     wxWeakRef<CSingleDocFrame> m_frame;
-    std::string m_folder;
 };
 
 TEST_F(SingleDocFrameTest, TitleNamesTheFileAndMarksUnsavedChanges)
@@ -129,7 +107,7 @@ TEST_F(SingleDocFrameTest, TitleNamesTheFileAndMarksUnsavedChanges)
     PumpEvents();
     EXPECT_EQ(frame->GetTitle(), "*Untitled - Tester");
     m_doc.SetModifiedFlag(false);
-    ASSERT_TRUE(frame->OpenDocumentFile(m_folder + "/nine.hfd"));
+    ASSERT_TRUE(frame->OpenDocumentFile(m_folder.Path("nine.hfd")));
     PumpEvents();
     EXPECT_EQ(frame->GetTitle(), "nine.hfd - Tester");
 }
@@ -168,24 +146,22 @@ TEST_F(SingleDocFrameTest, CloseAsksAndCancelKeepsTheWindow)
     EXPECT_FALSE(m_frame);
 }
 
-
 TEST_F(SingleDocFrameTest, OpenedFilesComeBackThroughTheRecentFileMenu)
 {
     CScriptedFrame* frame = MakeFrame();
     wxMenu* file = frame->GetMenuBar()->GetMenu(0);
     EXPECT_FALSE(file->IsEnabled(ID_FILE_MRU_FILE1));
-    ASSERT_TRUE(frame->OpenDocumentFile(m_folder + "/nine.hfd"));
+    ASSERT_TRUE(frame->OpenDocumentFile(m_folder.Path("nine.hfd")));
     EXPECT_TRUE(file->IsEnabled(ID_FILE_MRU_FILE1));
-    EXPECT_EQ(file->GetLabel(ID_FILE_MRU_FILE1), "&1 " + m_folder + "/nine.hfd");
+    EXPECT_EQ(file->GetLabel(ID_FILE_MRU_FILE1), "&1 " + m_folder.Path("nine.hfd"));
 
-    m_doc.m_value = 0;
+    m_doc.m_values.clear();
     m_doc.SetPathName("");
     wxCommandEvent recent(wxEVT_MENU, ID_FILE_MRU_FILE1);
     frame->GetEventHandler()->ProcessEvent(recent);
-    EXPECT_EQ(m_doc.m_value, 9);
-    EXPECT_EQ(m_doc.GetPathName(), m_folder + "/nine.hfd");
+    EXPECT_EQ(m_doc.m_values, std::vector<std::int32_t>{9});
+    EXPECT_EQ(m_doc.GetPathName(), m_folder.Path("nine.hfd"));
 }
-
 
 TEST_F(SingleDocFrameTest, DroppedFileIsOpenedAfterTheDrop)
 {
@@ -193,14 +169,12 @@ TEST_F(SingleDocFrameTest, DroppedFileIsOpenedAfterTheDrop)
     auto* target = dynamic_cast<wxFileDropTarget*>(frame->m_view->GetDropTarget());
     ASSERT_NE(target, nullptr);
     wxArrayString files;
-    files.push_back(m_folder + "/nine.hfd");
-    files.push_back(m_folder + "/other.hfd");
+    files.push_back(m_folder.Path("nine.hfd"));
+    files.push_back(m_folder.Path("other.hfd"));
     EXPECT_TRUE(target->OnDropFiles(5, 5, files));
-    EXPECT_EQ(m_doc.m_value, 0) << "opened only once the drop is over";
+    EXPECT_TRUE(m_doc.m_values.empty()) << "opened only once the drop is over";
     PumpEvents();
-    EXPECT_EQ(m_doc.m_value, 9);
+    EXPECT_EQ(m_doc.m_values, std::vector<std::int32_t>{9});
 }
-
-
 
 }  // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/Archive.h"
+#include "platform/Document.h"
+
+#include <cstdint>
+#include <new>
+#include <vector>
+
+// A document of a few numbers for the shell's tests: a count, then the
+// values. The values are replaced only when the file was read whole.
+class CNumberDoc : public CDocument {
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (m_failWithBadAlloc)
+            throw std::bad_alloc();
+        if (ar.IsStoring()) {
+            ar << static_cast<std::int32_t>(m_values.size());
+            for (std::int32_t v : m_values)
+                ar << v;
+            return;
+        }
+        std::int32_t count = 0;
+        ar >> count;
+        std::vector<std::int32_t> values(static_cast<std::size_t>(count < 0 ? 0 : count));
+        for (std::int32_t& v : values)
+            ar >> v;
+        m_values.swap(values);
+    }
+
+    bool OnNewDocument() override
+    {
+        ++m_newCount;
+        if (!m_acceptNew)
+            return false;
+        CDocument::OnNewDocument();
+        m_values.clear();
+        return true;
+    }
+
+    void Edit(std::int32_t value)
+    {
+        m_values.push_back(value);
+        SetModifiedFlag();
+    }
+
+    std::vector<std::int32_t> m_values;
+    int m_newCount = 0;
+    bool m_acceptNew = true;
+    bool m_failWithBadAlloc = false;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+// A fresh folder under /tmp for one test, removed with everything in it.
+class CTempFolder {
+public:
+    using Bytes = std::vector<std::uint8_t>;
+
+    CTempFolder()
+    {
+        char pattern[] = "/tmp/brask-test-XXXXXX";
+        if (::mkdtemp(pattern) == nullptr)
+            ADD_FAILURE() << "cannot make a folder for the test";
+        m_path = pattern;
+    }
+    ~CTempFolder() { std::filesystem::remove_all(m_path); }
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string Path(const std::string& name) const { return m_path + "/" + name; }
+
+    Bytes Read(const std::string& name) const
+    {
+        std::ifstream in(Path(name), std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    void Write(const std::string& name, const Bytes& bytes) const
+    {
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    // Entries in the folder, to catch a temporary left behind.
+    std::size_t Count() const
+    {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
+    }
+
+private:
+    std::string m_path;
+};
