@@ -2,7 +2,6 @@
 
 #include <wx/app.h>
 #include <wx/init.h>
-#include <wx/utils.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -11,6 +10,12 @@
 namespace {
 
 bool g_toolkitStarted = false;
+
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
+{
+    ADD_FAILURE() << "toolkit assertion " << cond << " (" << msg << ") in " << func << " at " << file << ":"
+                  << line;
+}
 
 class CWxTestEnvironment : public ::testing::Environment {
 public:
@@ -24,6 +29,7 @@ public:
         static int argc = 1;
         wxApp::SetInstance(new wxApp);
         g_toolkitStarted = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
+        wxSetAssertHandler(FailOnAssert);
     }
 
     void TearDown() override
@@ -46,12 +52,29 @@ bool HaveDisplay()
     return g_toolkitStarted;
 }
 
+void PumpEventsOnce()
+{
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->Yield(true);
+    wxTheApp->ProcessIdle();
+}
+
 void PumpEvents()
 {
     for (int i = 0; i < 10; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->Yield(true);
-        wxTheApp->ProcessIdle();
+        PumpEventsOnce();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, int limitMs)
+{
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > limit)
+            return condition();
+        PumpEventsOnce();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
 }

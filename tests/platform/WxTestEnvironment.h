@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 // Tests that open windows start the toolkit once per test program, and only
-// when an X display is set; without one they skip.
+// when an X display is set; without one they skip. A toolkit assertion fails
+// the running test.
 bool HaveDisplay();
 
 #define BRASK_REQUIRE_DISPLAY()                          \
@@ -14,3 +17,11 @@ bool HaveDisplay();
 
 // Runs the toolkit's pending events (paints, deferred calls) for a moment.
 void PumpEvents();
+
+// Runs the toolkit's pending events once over: paints, deferred calls,
+// pending deletions.
+void PumpEventsOnce();
+
+// Pumps events until the condition holds or the (generous) limit passes;
+// the condition's last value.
+bool PumpUntil(const std::function<bool()>& condition, int limitMs = 10000);

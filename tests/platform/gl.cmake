@@ -2,7 +2,7 @@
 # Window tests run under Xvfb (the test command starts it) and skip without
 # a display.
 add_library(brask_gl_test_support STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/GLTestApp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WxTestEnvironment.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GLCanvasFixture.cpp
 )
 target_include_directories(brask_gl_test_support PUBLIC ${CMAKE_SOURCE_DIR})
