@@ -60,27 +60,22 @@ TEST(Archive, ReadingPastTheEndThrowsAndConsumesNothing)
     EXPECT_THROW(CArchive(Bytes{}) >> half, CArchiveException);
 }
 
-TEST(Archive, RoomMadeAheadIsNeverPartOfTheBytes)
+// Room made ahead is never part of the bytes, and storing grows past it.
+TEST(Archive, ReserveOnlyMakesRoom)
 {
     CArchive ar;
     ar.Reserve(100);
     EXPECT_TRUE(ar.Bytes().empty());
     ar << std::int16_t{1};
     EXPECT_EQ(ar.Bytes(), Bytes({1, 0}));
-    ar << std::int16_t{2};
     ar.Reserve(1);
-    EXPECT_EQ(ar.Bytes(), Bytes({1, 0, 2, 0}));
-    EXPECT_EQ(ar.Remaining(), 0u);
-}
-
-TEST(Archive, GrowsPastWhatWasReserved)
-{
-    CArchive ar;
-    ar.Reserve(3);
     for (std::int32_t i = 0; i < 1000; ++i)
         ar << i;
-    ASSERT_EQ(ar.Bytes().size(), 4000u);
+    ASSERT_EQ(ar.Bytes().size(), 4002u);
+    EXPECT_EQ(ar.Remaining(), 0u);
     CArchive in(ar.Bytes());
+    std::int16_t first = 0;
+    in >> first;
     for (std::int32_t i = 0; i < 1000; ++i) {
         std::int32_t value = -1;
         in >> value;

@@ -46,30 +46,20 @@ TEST_P(CommandLineCase, TellsWhatToDo)
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineCase, ::testing::ValuesIn(kParseCases));
 
-TEST(CommandLineInfo, ParsingAgainForgetsTheEarlierResult)
-{
-    CCommandLineInfo info;
-    info.ParseCommandLine({"--bogus"});
-    info.ParseCommandLine({"hill.hfd"});
-    EXPECT_EQ(info.GetShellCommand(), CCommandLineInfo::FileOpen);
-    EXPECT_TRUE(info.GetError().empty());
-}
-
-TEST(CommandLineInfo, ReadsArgvAfterTheProgramName)
+TEST(CommandLineInfo, ReadsArgvAfterTheProgramNameAndForgetsEarlierResults)
 {
     const char* argv[] = {"Braskit", "hill.hfd", nullptr};
     CCommandLineInfo info;
+    info.ParseCommandLine({"--bogus"});
     info.ParseCommandLine(2, argv);
+    EXPECT_EQ(info.GetShellCommand(), CCommandLineInfo::FileOpen);
     EXPECT_EQ(info.GetFileName(), "hill.hfd");
+    EXPECT_TRUE(info.GetError().empty());
 }
 
-TEST(CommandLineTexts, VersionNamesTheProgramAndItsRelease)
+TEST(CommandLineTexts, VersionAndHelp)
 {
     EXPECT_EQ(CCommandLineInfo::VersionText("Braskit"), "Braskit 1.0.0.1\n");
-}
-
-TEST(CommandLineTexts, HelpShowsUsageAndTheOptions)
-{
     const std::string help = CCommandLineInfo::HelpText("Braskit", "Course editor for the Brask game");
     EXPECT_EQ(help.rfind("Usage: Braskit [COURSE.hfd]\n", 0), 0u);
     EXPECT_NE(help.find("Course editor for the Brask game."), std::string::npos);

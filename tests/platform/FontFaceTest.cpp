@@ -23,30 +23,26 @@ FontRequest Request(const char* face, unsigned char precision)
     return request;
 }
 
-TEST(FontFace, AnUnknownFaceFallsBackToAnInstalledSansOutlineFace)
+TEST(FontFace, MatchesAnInstalledFace)
 {
-    const FontRequest request = Request("Ariel", kOutTrueTypeOnly);
+    // An unknown face falls back to an installed sans outline face.
+    FontRequest request = Request("Ariel", kOutTrueTypeOnly);
     FontFace face;
     ASSERT_TRUE(MatchFontFace(&request, face));
     EXPECT_TRUE(face.outline);
     EXPECT_TRUE(Readable(face.file)) << face.file;
     EXPECT_NE(face.family.find("Sans"), std::string::npos) << face.family;
-}
 
-TEST(FontFace, NoRequestMeansTheDefaultFaceAtItsDefaultSize)
-{
-    FontFace face;
+    // A negative height is the em height in pixels.
+    request = Request("Courier", kOutDefaultPrecision);
+    ASSERT_TRUE(MatchFontFace(&request, face));
+    EXPECT_DOUBLE_EQ(face.pixelSize, 12.0);
+
+    // No request means the default face at its default size.
+    face = FontFace();
     ASSERT_TRUE(MatchFontFace(nullptr, face));
     EXPECT_TRUE(Readable(face.file)) << face.file;
     EXPECT_GT(face.pixelSize, 0.0);
-}
-
-TEST(FontFace, ANegativeHeightIsTheEmHeightInPixels)
-{
-    const FontRequest request = Request("Courier", kOutDefaultPrecision);
-    FontFace face;
-    ASSERT_TRUE(MatchFontFace(&request, face));
-    EXPECT_DOUBLE_EQ(face.pixelSize, 12.0);
 }
 
 TEST(FontRequest, FaceNamesAreCutToTheFieldsRoom)

@@ -5,6 +5,8 @@
 #include <wx/defs.h>
 #include <wx/event.h>
 
+#include <iterator>
+
 namespace {
 
 // X hardware keycodes of a pc105 keyboard under the evdev rules: the kernel
@@ -80,52 +82,48 @@ TEST_P(KeyCaseTest, GivesThePcKeyCodeAndScanCode)
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyCaseTest, ::testing::ValuesIn(kKeyCases));
 
-constexpr unsigned kKeypadPlus = 86;
-constexpr unsigned kKeypadMinus = 82;
-
-TEST(KeyTranslatorRepeat, SecondPressWithoutReleaseIsAnAutoRepeat)
+// A key pressed again without a release in between is an auto-repeat; each
+// key repeats on its own, Reset forgets every held key, and an event
+// without a hardware keycode is never a repeat.
+TEST(KeyTranslatorRepeat, FollowsEachKeysPressesAndReleases)
 {
+    enum Op { Press, Release, Reset };
+    constexpr unsigned kPlus = 86, kMinus = 82, kRepeat = kKeyRepeatFlag;
+    const struct {
+        Op op;
+        unsigned keycode;
+        int toolkitKey;
+        unsigned flags;
+    } script[] = {
+        {Press, kPlus, WXK_NUMPAD_ADD, 0x4E},
+        {Press, kPlus, WXK_NUMPAD_ADD, 0x4E | kRepeat},
+        {Press, kPlus, WXK_NUMPAD_ADD, 0x4E | kRepeat},
+        {Release, kPlus, 0, 0},
+        {Press, kPlus, WXK_NUMPAD_ADD, 0x4E},
+        // Keys held together.
+        {Press, kMinus, WXK_NUMPAD_SUBTRACT, 0x4A},
+        {Release, kMinus, 0, 0},
+        {Press, kPlus, WXK_NUMPAD_ADD, 0x4E | kRepeat},
+        {Press, kMinus, WXK_NUMPAD_SUBTRACT, 0x4A},
+        // Reset forgets keys released while the window was away.
+        {Reset, 0, 0, 0},
+        {Press, kPlus, WXK_NUMPAD_ADD, 0x4E},
+        // No hardware keycode.
+        {Press, 0, WXK_NUMPAD_ADD, 0},
+        {Press, 0, WXK_NUMPAD_ADD, 0},
+    };
     CKeyTranslator translator;
-    EXPECT_EQ(translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false).flags, 0x4Eu);
-    EXPECT_EQ(translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false).flags, 0x4Eu | kKeyRepeatFlag);
-    EXPECT_EQ(translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false).flags, 0x4Eu | kKeyRepeatFlag);
-    translator.Release(kKeypadPlus);
-    EXPECT_EQ(translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false).flags, 0x4Eu);
-}
-
-TEST(KeyTranslatorRepeat, KeysHeldTogetherRepeatIndependently)
-{
-    CKeyTranslator translator;
-    translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false);
-    EXPECT_EQ(translator.Translate(kKeypadMinus, WXK_NUMPAD_SUBTRACT, false).flags, 0x4Au);
-    translator.Release(kKeypadMinus);
-    EXPECT_EQ(translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false).flags & kKeyRepeatFlag, kKeyRepeatFlag);
-    EXPECT_EQ(translator.Translate(kKeypadMinus, WXK_NUMPAD_SUBTRACT, false).flags, 0x4Au);
-}
-
-TEST(KeyTranslatorRepeat, ResetForgetsKeysReleasedWhileAway)
-{
-    CKeyTranslator translator;
-    translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false);
-    translator.Reset();
-    EXPECT_EQ(translator.Translate(kKeypadPlus, WXK_NUMPAD_ADD, false).flags, 0x4Eu);
-}
-
-TEST(KeyTranslatorRepeat, EventsWithoutKeycodeAreNeverRepeats)
-{
-    CKeyTranslator translator;
-    translator.Translate(0, WXK_NUMPAD_ADD, false);
-    const KeyMessage message = translator.Translate(0, WXK_NUMPAD_ADD, false);
-    EXPECT_EQ(message.key, VK_ADD);
-    EXPECT_EQ(message.flags, 0u);
-}
-
-TEST(KeyTranslatorShift, CarriesTheShiftState)
-{
-    CKeyTranslator translator;
-    EXPECT_TRUE(translator.Translate(10, '!', true).shift);
-    translator.Release(10);
-    EXPECT_FALSE(translator.Translate(10, '1', false).shift);
+    for (std::size_t step = 0; step < std::size(script); ++step) {
+        SCOPED_TRACE(step);
+        const auto& s = script[step];
+        if (s.op == Release)
+            translator.Release(s.keycode);
+        else if (s.op == Reset)
+            translator.Reset();
+        else
+            EXPECT_EQ(translator.Translate(s.keycode, s.toolkitKey, false).flags, s.flags);
+    }
+    EXPECT_EQ(translator.Translate(0, WXK_NUMPAD_ADD, false).key, static_cast<unsigned>(VK_ADD));
 }
 
 TEST(KeyTranslatorEvents, ReadsKeycodeKeyAndShiftFromTheToolkitEvent)
@@ -145,7 +143,10 @@ TEST(KeyTranslatorEvents, ReadsKeycodeKeyAndShiftFromTheToolkitEvent)
     up.m_rawFlags = 106;
     up.m_keyCode = WXK_NUMPAD_DIVIDE;
     translator.OnKeyUp(up);
-    EXPECT_EQ(translator.OnKeyDown(down).flags, 0x135u);
+    down.SetShiftDown(false);
+    message = translator.OnKeyDown(down);
+    EXPECT_EQ(message.flags, 0x135u);
+    EXPECT_FALSE(message.shift);
 }
 
 }  // namespace

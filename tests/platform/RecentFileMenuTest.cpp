@@ -49,19 +49,12 @@ protected:
     std::unique_ptr<wxMenu> m_menu;
 };
 
-TEST_F(RecentFileMenuTest, EmptyListShowsTheGreyedPlaceholder)
+TEST_F(RecentFileMenuTest, KeepsFourNewestFirstInThePlaceholdersSlot)
 {
     CRecentFileMenu recent(4);
     recent.Attach(m_menu.get());
     EXPECT_EQ(Slot(), (std::vector<wxString>{"Recent File"}));
     EXPECT_FALSE(m_menu->IsEnabled(ID_FILE_MRU_FILE1));
-    EXPECT_EQ(recent.IndexOfCommand(ID_FILE_MRU_FILE1), -1);
-}
-
-TEST_F(RecentFileMenuTest, KeepsFourNewestFirstInThePlaceholdersSlot)
-{
-    CRecentFileMenu recent(4);
-    recent.Attach(m_menu.get());
     for (const char* name : {"/c/a.hfd", "/c/b.hfd", "/c/c.hfd", "/c/d.hfd", "/c/e.hfd", "/c/c.hfd"})
         recent.Add(name);
     EXPECT_EQ(Slot(), (std::vector<wxString>{"&1 /c/c.hfd", "&2 /c/e.hfd", "&3 /c/d.hfd", "&4 /c/b.hfd"}));
@@ -71,10 +64,12 @@ TEST_F(RecentFileMenuTest, KeepsFourNewestFirstInThePlaceholdersSlot)
 
     recent.Remove("/c/e.hfd");
     EXPECT_EQ(Slot(), (std::vector<wxString>{"&1 /c/c.hfd", "&2 /c/d.hfd", "&3 /c/b.hfd"}));
+    // Emptied, the slot shows the greyed placeholder again.
     for (const char* name : {"/c/c.hfd", "/c/d.hfd", "/c/b.hfd"})
         recent.Remove(name);
     EXPECT_EQ(Slot(), (std::vector<wxString>{"Recent File"}));
     EXPECT_FALSE(m_menu->IsEnabled(ID_FILE_MRU_FILE1));
+    EXPECT_EQ(recent.IndexOfCommand(ID_FILE_MRU_FILE1), -1);
 }
 
 TEST_F(RecentFileMenuTest, SurvivesASaveAndLoadOfTheSettings)
