@@ -1,5 +1,5 @@
 # brask_platform_wx: what both programs need of the toolkit without OpenGL:
-# key translation and the single-document shell.
+# key translation, the single-document shell and the menus both show.
 add_library(brask_platform_wx STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CommandLineInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DocumentDropTarget.cpp
@@ -7,6 +7,7 @@ add_library(brask_platform_wx STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentFileMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShellMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ShellMenus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SingleDocFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SingleDocShell.cpp
 )

@@ -6,8 +6,8 @@
 #include "game/view/BraskView.h"
 #include "platform/CommandIds.h"
 #include "platform/DesktopKeyLocks.h"
+#include "platform/ShellMenus.h"
 
-#include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
@@ -27,52 +27,22 @@ constexpr int kIndicatorPadding = 16;
 wxMenuBar* MakeMenuBar()
 {
     auto* game = new wxMenu;
-    // Game > New has no prompt of its own.
+    // Game > New has no prompt of its own. Its Ctrl+N starts a new game, as
+    // the item says.
     game->Append(CMainFrame::kGameNewCommand, "&New\tCtrl+N");
-    game->Append(ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document");
-    game->Append(ID_FILE_SAVE, "&Save\tCtrl+S", "Save the active document");
-    game->Append(ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name");
+    AppendOpenSaveItems(*game);
     game->AppendSeparator();
-    game->Append(ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents");
-
-    auto* edit = new wxMenu;
-    edit->Append(ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last action");
-    edit->AppendSeparator();
-    edit->Append(ID_EDIT_CUT, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard");
-    edit->Append(ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard");
-    edit->Append(ID_EDIT_PASTE, "&Paste\tCtrl+V", "Insert Clipboard contents");
-    // The game has nothing to undo or to put on the clipboard: shown, never
-    // enabled.
-    for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
-        edit->Enable(id, false);
+    AppendExitItem(*game);
 
     auto* view = new wxMenu;
     view->AppendCheckItem(ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar");
 
-    auto* help = new wxMenu;
-    help->Append(ID_APP_ABOUT, "&About Brask...", "Display program information, version number and copyright");
-
     auto* bar = new wxMenuBar;
     bar->Append(game, "&Game");
-    bar->Append(edit, "&Edit");
+    bar->Append(MakeDisabledEditMenu(), "&Edit");
     bar->Append(view, "&View");
-    bar->Append(help, "&Help");
+    bar->Append(MakeHelpMenu("Brask"), "&Help");
     return bar;
-}
-
-// The accelerators that no menu item shows; the others come with the items
-// (Ctrl+N with Game > New: it starts a new game, as its item says).
-wxAcceleratorTable MakeAccelerators()
-{
-    const wxAcceleratorEntry entries[] = {
-        {wxACCEL_ALT, WXK_BACK, ID_EDIT_UNDO},
-        {wxACCEL_SHIFT, WXK_DELETE, ID_EDIT_CUT},
-        {wxACCEL_CTRL, WXK_INSERT, ID_EDIT_COPY},
-        {wxACCEL_SHIFT, WXK_INSERT, ID_EDIT_PASTE},
-        {wxACCEL_NORMAL, WXK_F6, ID_NEXT_PANE},
-        {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE},
-    };
-    return wxAcceleratorTable(static_cast<int>(sizeof entries / sizeof entries[0]), entries);
 }
 
 } // namespace
@@ -109,7 +79,7 @@ CMainFrame::CMainFrame(CBraskDoc& document)
     GetShell().SetEndStartupOnFailedOpen(true);
     SetIcons(MakeBraskIcons());
     SetMenuBar(MakeMenuBar());
-    SetAcceleratorTable(MakeAccelerators());
+    SetAcceleratorTable(MakeShellAccelerators());
     CreateGameStatusBar();
     m_view = new CBraskView(this, document);
     FinishShellSetup(m_view);
