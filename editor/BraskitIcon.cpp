@@ -1,9 +1,9 @@
 #include "editor/BraskitIcon.h"
 
 #include "editor/CornerColor.h"
+#include "platform/DrawnIcon.h"
 
-#include <wx/dcmemory.h>
-#include <wx/icon.h>
+#include <wx/dc.h>
 
 namespace {
 
@@ -13,16 +13,8 @@ constexpr int kIconHeights[2][2][4] = {
     {{5, 25, 55, 20}, {25, 45, 99, 55}},
 };
 
-constexpr int kIconSizes[] = {16, 32, 48};
-
-}  // namespace
-
-wxBitmap MakeBraskitBitmap(int size)
+void DrawCornerPatch(wxDC& dc, int size)
 {
-    wxBitmap bitmap(size, size, 24);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
     const int cell = size / 2;
     const int square = cell * 2 / 5 > 1 ? cell * 2 / 5 : 1;
     const int margin = cell / 12;
@@ -51,17 +43,16 @@ wxBitmap MakeBraskitBitmap(int size)
     dc.DrawLine(0, cell, size, cell);
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(0, 0, size, size);
-    dc.SelectObject(wxNullBitmap);
-    return bitmap;
+}
+
+}  // namespace
+
+wxBitmap MakeBraskitBitmap(int size)
+{
+    return DrawIconBitmap(size, *wxWHITE_BRUSH, DrawCornerPatch);
 }
 
 wxIconBundle MakeBraskitIcons()
 {
-    wxIconBundle icons;
-    for (int size : kIconSizes) {
-        wxIcon icon;
-        icon.CopyFromBitmap(MakeBraskitBitmap(size));
-        icons.AddIcon(icon);
-    }
-    return icons;
+    return MakeIconBundle(MakeBraskitBitmap);
 }

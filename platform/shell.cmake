@@ -1,8 +1,10 @@
 # brask_platform_wx: what both programs need of the toolkit without OpenGL:
-# key translation, the single-document shell and the menus both show.
+# key translation, the single-document shell, the menus both show and drawn
+# icons.
 add_library(brask_platform_wx STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CommandLineInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DocumentDropTarget.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DrawnIcon.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeyTranslator.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecentFileMenu.cpp

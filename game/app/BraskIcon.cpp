@@ -1,7 +1,8 @@
 #include "game/app/BraskIcon.h"
 
-#include <wx/dcmemory.h>
-#include <wx/icon.h>
+#include "platform/DrawnIcon.h"
+
+#include <wx/dc.h>
 
 #include <cmath>
 
@@ -32,17 +33,8 @@ constexpr Shape kShapes[] = {
     {230, 128, 77, 4, {{8, 6}, {14, 8.5}, {20, 6}, {14, 3.5}}},
 };
 
-constexpr int kIconSizes[] = {16, 32, 48};
-
-} // namespace
-
-wxBitmap MakeBraskBitmap(int size)
+void DrawCourseSlab(wxDC& dc, int size)
 {
-    wxBitmap bitmap(size, size, 24);
-    wxMemoryDC dc(bitmap);
-    // The game's black sky.
-    dc.SetBackground(*wxBLACK_BRUSH);
-    dc.Clear();
     const double scale = size / kArtSize;
     dc.SetPen(*wxTRANSPARENT_PEN);
     for (const Shape& shape : kShapes) {
@@ -53,17 +45,17 @@ wxBitmap MakeBraskBitmap(int size)
         dc.SetBrush(wxBrush(wxColour(shape.red, shape.green, shape.blue)));
         dc.DrawPolygon(shape.corners, points);
     }
-    dc.SelectObject(wxNullBitmap);
-    return bitmap;
+}
+
+} // namespace
+
+wxBitmap MakeBraskBitmap(int size)
+{
+    // On the game's black sky.
+    return DrawIconBitmap(size, *wxBLACK_BRUSH, DrawCourseSlab);
 }
 
 wxIconBundle MakeBraskIcons()
 {
-    wxIconBundle icons;
-    for (int size : kIconSizes) {
-        wxIcon icon;
-        icon.CopyFromBitmap(MakeBraskBitmap(size));
-        icons.AddIcon(icon);
-    }
-    return icons;
+    return MakeIconBundle(MakeBraskBitmap);
 }
