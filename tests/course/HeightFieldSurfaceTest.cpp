@@ -140,7 +140,7 @@ TEST(HeightFieldMerge, RunsGrowAlongTheRowThenByWholeRows)
 TEST(HeightFieldMerge, RunsTileEveryNonHoleCellOnceWithOneTypeAndEvenSteps)
 {
     std::mt19937 random(7);
-    std::uniform_int_distribution<int> size(1, 7), pick(0, 5), slope(-2, 2), base(-3, 3);
+    std::uniform_int_distribution<int> size(1, 7), pick(0, 5), slope(-2, 2), base(-3, 3), corner(0, 3);
     const std::int16_t types[] = {Floor, Floor, Ice, Hole, Start, 9};
     for (int trial = 0; trial < 2000; ++trial) {
         CHeightField grid;
@@ -149,10 +149,12 @@ TEST(HeightFieldMerge, RunsTileEveryNonHoleCellOnceWithOneTypeAndEvenSteps)
         for (int y = 0; y < grid.GetHeight(); ++y)
             for (int x = 0; x < grid.GetWidth(); ++x) {
                 const int z = b + sx * x + sy * y + (pick(random) == 0 ? base(random) : 0);
-                // Now and then a corner[2] off the plane: the cell is bent.
-                const int bend = pick(random) == 0 ? 1 : 0;
-                grid.SetCell(x, y, Cell(pick(random) < 3 ? types[0] : types[pick(random)], z, z + sx,
-                                        z + sx + sy + bend, z + sy));
+                const std::int16_t type = pick(random) < 3 ? types[0] : types[pick(random)];
+                HeightCell cell = Cell(type, z, z + sx, z + sx + sy, z + sy);
+                // Now and then one corner off the plane: the cell is bent.
+                if (pick(random) == 0)
+                    ++cell.corner[corner(random)];
+                grid.SetCell(x, y, cell);
             }
 
         std::vector<int> covered(grid.GetWidth() * grid.GetHeight(), 0);

@@ -7,15 +7,12 @@
 #include "game/state/BraskDoc.h"
 #include "game/state/BraskViewLink.h"
 #include "platform/Archive.h"
+#include "tests/platform/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -118,38 +115,34 @@ TEST(BraskDocAlone, ConstructionNewGameAndLoadWithoutAView)
     EXPECT_EQ(doc.GetPlayState(), Idle);
 }
 
-TEST_F(BraskDocument, LoadBuildsListsStartsAnimationAndPlacesTheBall)
-{
-    m_doc.SetPlayState(Won);
-    m_doc.SetBall(9, 9, 9, 123, 4, -4);
-    Load(CourseFile(6, 7, {{2, 3, kStart}}));
-    EXPECT_EQ(m_view.m_calls, std::vector<std::string>({"BuildLists", "SetAnimation(true)"}));
-    // The lists are built from the new course, before the game restarts.
-    EXPECT_EQ(m_view.m_courseWidths, std::vector<int>({6, 6}));
-    EXPECT_EQ(m_view.m_playStates, std::vector<PlayState>({Won, Won}));
-    EXPECT_EQ(BallOf(m_doc), (BallState{2.5, 3.5, 3.0, 0, 0, 0}));
-    EXPECT_EQ(m_doc.GetPlayState(), Rolling);
-    EXPECT_FALSE(m_doc.IsModified());
-}
-
-TEST_F(BraskDocument, LoadPutsTheBallOnTheFirstStartCellByColumns)
+// A load builds the lists from the new course, then starts the game with
+// the ball on the first Start cell, searching column by column.
+TEST_F(BraskDocument, LoadBuildsListsThenPlacesTheBallAndRolls)
 {
     const struct {
         const char* name;
         Bytes file;
+        int width;
         BallState ball;
     } cases[] = {
-        {"column before row", CourseFile(5, 7, {{3, 0, kStart}, {1, 5, kStart}, {1, 6, kStart}}),
+        {"one Start cell", CourseFile(6, 7, {{2, 3, kStart}}), 6, {2.5, 3.5, 3.0, 0, 0, 0}},
+        {"column before row", CourseFile(5, 7, {{3, 0, kStart}, {1, 5, kStart}, {1, 6, kStart}}), 5,
          {1.5, 5.5, 3.0, 0, 0, 0}},
         {"no Start cell: the corner, at height 0", CourseFile(4, 4, {{0, 0, HeightCell{Floor, {40, 40, 40, 40}, 0}}}),
-         {0.5, 0.5, 0, 0, 0, 0}},
+         4, {0.5, 0.5, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        m_doc.SetBall(3, 3, 3, 90, 1, 1);
+        m_view.Clear();
+        m_doc.SetPlayState(Won);
+        m_doc.SetBall(9, 9, 9, 123, 4, -4);
         Load(c.file);
+        EXPECT_EQ(m_view.m_calls, std::vector<std::string>({"BuildLists", "SetAnimation(true)"}));
+        EXPECT_EQ(m_view.m_courseWidths, std::vector<int>({c.width, c.width}));
+        EXPECT_EQ(m_view.m_playStates, std::vector<PlayState>({Won, Won}));
         EXPECT_EQ(BallOf(m_doc), c.ball);
         EXPECT_EQ(m_doc.GetPlayState(), Rolling);
+        EXPECT_FALSE(m_doc.IsModified());
     }
 }
 
@@ -196,15 +189,10 @@ TEST_F(BraskDocument, NewDocumentAndSaveLeaveTheGameAlone)
 // stay as they were, and no view step runs.
 TEST_F(BraskDocument, FailedOpenChangesNothing)
 {
-    char path[] = "/tmp/brask-course-XXXXXX";
-    const int fd = ::mkstemp(path);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
-    const auto writeFile = [&](const Bytes& bytes) {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    };
+    const CTempFolder folder;
+    const std::string path = folder.Path("course.hfd");
     const Bytes good = CourseFile(3, 2, {{1, 0, kStart}});
-    writeFile(good);
+    folder.Write("course.hfd", good);
     std::string reason;
     ASSERT_TRUE(m_doc.OnOpenDocument(path, reason)) << reason;
     const BallState ball{1.1, 0.9, 4, 30, 1, 2};
@@ -220,7 +208,7 @@ TEST_F(BraskDocument, FailedOpenChangesNothing)
     bad.push_back({0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3, 4, 5, 6, 7, 8});  // huge
     for (const Bytes& file : bad) {
         SCOPED_TRACE(::testing::Message() << file.size() << " bytes");
-        writeFile(file);
+        folder.Write("course.hfd", file);
         EXPECT_FALSE(m_doc.OnOpenDocument(path, reason));
         EXPECT_FALSE(reason.empty());
         EXPECT_EQ(m_doc.GetPathName(), path);
@@ -229,7 +217,6 @@ TEST_F(BraskDocument, FailedOpenChangesNothing)
         EXPECT_TRUE(m_view.m_calls.empty());
         EXPECT_EQ(StoredCourse(m_doc), good) << "a later save writes the old course";
     }
-    std::remove(path);
 }
 
 }  // namespace

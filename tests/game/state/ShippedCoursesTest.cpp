@@ -221,7 +221,9 @@ TEST_P(ShippedCourseTest, CommittedFileIsWhatTheGeneratorWrites)
                                               << "build/bin/make-courses courses";
 }
 
-TEST_P(ShippedCourseTest, SizeAndHeightsSuitTheEditor)
+// Heights 0 to 99 and one start cell are the generator's own rules, checked
+// as it builds.
+TEST_P(ShippedCourseTest, SizeSuitsTheEditorAndTheStartIsFlat)
 {
     Open(GetParam().fileName);
     const CHeightField& course = m_doc.GetHeightField();
@@ -229,12 +231,6 @@ TEST_P(ShippedCourseTest, SizeAndHeightsSuitTheEditor)
     EXPECT_LE(course.GetWidth(), 24);
     EXPECT_GE(course.GetHeight(), 20);
     EXPECT_LE(course.GetHeight(), 40);
-    for (int y = 0; y < course.GetHeight(); ++y)
-        for (int x = 0; x < course.GetWidth(); ++x)
-            for (std::int16_t h : course.GetCell(x, y).corner) {
-                EXPECT_GE(h, 0);
-                EXPECT_LE(h, 99);
-            }
     // The ball starts on flat ground, so the first long frame moves nothing.
     const BallState start = BallOf(m_doc);
     double nx, ny, nz;
