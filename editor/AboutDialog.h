@@ -1,10 +1,10 @@
 #pragma once
 
-#include <wx/dialog.h>
+#include "platform/AboutBox.h"
 
 // "About Braskit": the program icon, its name and version, one line on what
 // it is, and OK.
-class CAboutDialog : public wxDialog {
+class CAboutDialog : public CAboutBox {
 public:
     explicit CAboutDialog(wxWindow* parent);
 };

@@ -1,7 +1,8 @@
 # brask_platform_wx: what both programs need of the toolkit without OpenGL:
-# key translation, the single-document shell, the menus both show and drawn
-# icons.
+# key translation, the single-document shell, the menus both show, drawn
+# icons and the about box.
 add_library(brask_platform_wx STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CommandLineInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DocumentDropTarget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DrawnIcon.cpp
