@@ -8,6 +8,25 @@
 #include <new>
 #include <utility>
 
+namespace {
+
+// The archive's errors stop here: a failed Serialize becomes a plain-words
+// reason. `doing` is "open" or "save".
+bool SerializeCaught(CDocument& document, CArchive& ar, const char* doing, std::string& reason)
+{
+    try {
+        document.Serialize(ar);
+        return true;
+    } catch (const CArchiveException& e) {
+        reason = e.what();
+    } catch (const std::bad_alloc&) {
+        reason = std::string("there is not enough memory to ") + doing + " it";
+    }
+    return false;
+}
+
+}  // namespace
+
 CDocument::~CDocument() = default;
 
 bool CDocument::OnNewDocument()
@@ -22,16 +41,9 @@ bool CDocument::OnOpenDocument(const std::string& path, std::string& reason)
     std::vector<std::uint8_t> bytes;
     if (!ReadFileBytes(path, bytes, reason))
         return false;
-    try {
-        CArchive ar(std::move(bytes));
-        Serialize(ar);
-    } catch (const CArchiveException& e) {
-        reason = e.what();
+    CArchive ar(std::move(bytes));
+    if (!SerializeCaught(*this, ar, "open", reason))
         return false;
-    } catch (const std::bad_alloc&) {
-        reason = "there is not enough memory to open it";
-        return false;
-    }
     m_pathName = path;
     m_modified = false;
     return true;
@@ -42,15 +54,8 @@ bool CDocument::OnSaveDocument(const std::string& path, std::string& reason)
     // The whole file is made in memory first, so nothing touches the disk
     // unless the content could be serialised.
     CArchive ar;
-    try {
-        Serialize(ar);
-    } catch (const CArchiveException& e) {
-        reason = e.what();
+    if (!SerializeCaught(*this, ar, "save", reason))
         return false;
-    } catch (const std::bad_alloc&) {
-        reason = "there is not enough memory to save it";
-        return false;
-    }
     if (!WriteFileAtomically(path, ar.Bytes(), reason))
         return false;
     m_pathName = path;
