@@ -5,54 +5,32 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
 
-struct Corner {
-    double x, y, z;
-};
-
-struct Face {
-    const char* name;
-    double red, green, blue;
-    std::vector<Corner> corners;
-};
-
-void ExpectFaces(const FeedbackPrimitive& batch, GLenum mode, const std::vector<Face>& faces)
+// The corners of faces in one colour, one after the other.
+std::vector<Expected> Faces(double red, double green, double blue, const std::vector<std::vector<double>>& corners)
 {
-    EXPECT_EQ(batch.mode, mode);
-    std::size_t i = 0;
-    for (const Face& face : faces)
-        for (const Corner& c : face.corners) {
-            ASSERT_LT(i, batch.vertices.size());
-            const FeedbackVertex& v = batch.vertices[i++];
-            SCOPED_TRACE(std::string(face.name) + " corner " + std::to_string(i));
-            EXPECT_NEAR(v.x, c.x, 1e-3);
-            EXPECT_NEAR(v.y, c.y, 1e-3);
-            EXPECT_NEAR(v.z, c.z, 1e-3);
-            EXPECT_NEAR(v.red, face.red, 1e-6);
-            EXPECT_NEAR(v.green, face.green, 1e-6);
-            EXPECT_NEAR(v.blue, face.blue, 1e-6);
-        }
-    EXPECT_EQ(i, batch.vertices.size());
+    std::vector<Expected> out;
+    for (const auto& c : corners)
+        out.push_back({c[0], c[1], c[2], red, green, blue});
+    return out;
 }
 
 TEST(BallModelTest, FourColouredSidesFromTheApexThenTheCap)
 {
-    COffscreenContext& gl = COffscreenContext::Shared();
-    ASSERT_TRUE(gl.IsCurrent());
+    ASSERT_TRUE(COffscreenContext::Shared().IsCurrent());
     const auto batches = CFeedbackRecorder::Record([] { CBallModel::DrawBallModel(); });
     ASSERT_EQ(batches.size(), 2u);
 
-    ExpectFaces(batches[0], GL_TRIANGLES,
-                {{"+x side", 0.2, 0.5, 0.6, {{0, 0, 0}, {0.3, 0.3, 3}, {0.3, -0.3, 3}}},
-                 {"+y side", 0.3, 0.5, 0.5, {{0, 0, 0}, {-0.3, 0.3, 3}, {0.3, 0.3, 3}}},
-                 {"-x side", 0.4, 0.5, 0.4, {{0, 0, 0}, {-0.3, -0.3, 3}, {-0.3, 0.3, 3}}},
-                 {"-y side", 0.4, 0.5, 0.3, {{0, 0, 0}, {0.3, -0.3, 3}, {-0.3, -0.3, 3}}}});
-    ExpectFaces(batches[1], GL_QUADS,
-                {{"cap", 0.9, 0.5, 0.3, {{0.3, 0.3, 3}, {-0.3, 0.3, 3}, {-0.3, -0.3, 3}, {0.3, -0.3, 3}}}});
+    std::vector<Expected> sides = Faces(0.2, 0.5, 0.6, {{0, 0, 0}, {0.3, 0.3, 3}, {0.3, -0.3, 3}});  // +x
+    for (const auto& side : {Faces(0.3, 0.5, 0.5, {{0, 0, 0}, {-0.3, 0.3, 3}, {0.3, 0.3, 3}}),      // +y
+                             Faces(0.4, 0.5, 0.4, {{0, 0, 0}, {-0.3, -0.3, 3}, {-0.3, 0.3, 3}}),    // -x
+                             Faces(0.4, 0.5, 0.3, {{0, 0, 0}, {0.3, -0.3, 3}, {-0.3, -0.3, 3}})})   // -y
+        sides.insert(sides.end(), side.begin(), side.end());
+    ExpectPrimitive(batches[0], GL_TRIANGLES, sides);
+    ExpectPrimitive(batches[1], GL_QUADS, Faces(0.9, 0.5, 0.3, {{0.3, 0.3, 3}, {-0.3, 0.3, 3}, {-0.3, -0.3, 3}, {0.3, -0.3, 3}}));
 }
 
 TEST(BallModelTest, ListSeenFromAboveShowsTheCapAndFromTheSideASide)
@@ -66,27 +44,26 @@ TEST(BallModelTest, ListSeenFromAboveShowsTheCapAndFromTheSideASide)
     glEnable(GL_DEPTH_TEST);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(-0.5, 0.5, -0.5, 0.5, -10, 10);  // looking down -z: the cap is nearest
+    glOrtho(-0.5, 0.5, -0.5, 0.5, -10, 10);
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glCallList(list);
-    const auto cap = gl.Pixel(10, 10);
-    EXPECT_NEAR(cap[0], 0.9 * 255, 1.5);
-    EXPECT_NEAR(cap[1], 0.5 * 255, 1.5);
-    EXPECT_NEAR(cap[2], 0.3 * 255, 1.5);
-
-    // Looking along -x from +x: the side facing +x, between apex and cap.
-    glLoadIdentity();
-    glRotated(-90, 0, 1, 0);
-    glRotated(-90, 1, 0, 0);
-    glTranslated(0, 0, -1.5);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glCallList(list);
-    const auto side = gl.Pixel(10, 10);
-    EXPECT_NEAR(side[0], 0.2 * 255, 1.5);
-    EXPECT_NEAR(side[1], 0.5 * 255, 1.5);
-    EXPECT_NEAR(side[2], 0.6 * 255, 1.5);
+    // Looking down -z the cap is nearest; looking along -x from +x, the side
+    // facing +x, between apex and cap.
+    const struct {
+        double turnY, turnX, shift;
+        int red, green, blue;
+    } views[] = {{0, 0, 0, 230, 128, 77}, {-90, -90, -1.5, 51, 128, 153}};
+    for (const auto& v : views) {
+        glLoadIdentity();
+        glRotated(v.turnY, 0, 1, 0);
+        glRotated(v.turnX, 1, 0, 0);
+        glTranslated(0, 0, v.shift);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glCallList(list);
+        const auto pixel = gl.Pixel(10, 10);
+        EXPECT_NEAR(pixel[0], v.red, 1.5);
+        EXPECT_NEAR(pixel[1], v.green, 1.5);
+        EXPECT_NEAR(pixel[2], v.blue, 1.5);
+    }
     glDisable(GL_DEPTH_TEST);
 }
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
+#include <algorithm>
+#include <string>
 
+#include <dlfcn.h>
 
 namespace {
 
@@ -105,4 +107,21 @@ std::vector<FeedbackPrimitive> CFeedbackRecorder::Record(const std::function<voi
     for (std::size_t p = 0; p < polygons.size(); ++p)
         primitives[p].vertices = Flatten(primitives[p].mode, polygons[p]);
     return primitives;
+}
+
+void ExpectPrimitive(const FeedbackPrimitive& actual, GLenum mode, const std::vector<Expected>& expected)
+{
+    EXPECT_EQ(actual.mode, mode);
+    ASSERT_EQ(actual.vertices.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const FeedbackVertex& v = actual.vertices[i];
+        const Expected& e = expected[i];
+        SCOPED_TRACE("vertex " + std::to_string(i));
+        EXPECT_NEAR(v.x, e.x, kPlaceTolerance);
+        EXPECT_NEAR(v.y, e.y, kPlaceTolerance);
+        EXPECT_NEAR(v.z, e.z, kPlaceTolerance);
+        EXPECT_NEAR(v.red, std::clamp(e.red, 0.0, 1.0), 1e-6);
+        EXPECT_NEAR(v.green, std::clamp(e.green, 0.0, 1.0), 1e-6);
+        EXPECT_NEAR(v.blue, std::clamp(e.blue, 0.0, 1.0), 1e-6);
+    }
 }

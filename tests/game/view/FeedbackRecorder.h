@@ -25,3 +25,14 @@ class CFeedbackRecorder {
 public:
     static std::vector<FeedbackPrimitive> Record(const std::function<void()>& draw);
 };
+
+constexpr double kPlaceTolerance = 1e-3;  // depth comes back as a float
+
+// Where a vertex should be and its colour.
+struct Expected {
+    double x, y, z;
+    double red, green, blue;
+};
+
+// The batch has the mode and exactly the vertices, colours clamped to 0..1.
+void ExpectPrimitive(const FeedbackPrimitive& actual, GLenum mode, const std::vector<Expected>& expected);
