@@ -27,7 +27,7 @@ CGridSelection Drag(GridPoint from, GridPoint to)
     return selection;
 }
 
-TEST(GridSelectionWorkedExample, SelectsTheBottomRowOfAThreeByTwoCourse)
+TEST(GridSelection, TheWorkedExampleSelectsTheBottomRowOfAThreeByTwoCourse)
 {
     const CGridSelection selection = Drag({10, 60}, {60, 90});
     ASSERT_TRUE(selection.HasSelection());
@@ -39,9 +39,18 @@ TEST(GridSelectionWorkedExample, SelectsTheBottomRowOfAThreeByTwoCourse)
         {0, 0, 0}, {0, 0, 1}, {1, 0, 0},  // half-cell row 3: bottom halves
     };
     EXPECT_EQ(Visited(selection, 3, 2), expected);
+
+    // Any two opposite corners of a drag give the same block.
+    const GridPoint topLeft{30, 20}, bottomRight{130, 95}, topRight{130, 20}, bottomLeft{30, 95};
+    const CGridSelection reference = Drag(topLeft, bottomRight);
+    const std::pair<GridPoint, GridPoint> drags[] = {{bottomRight, topLeft}, {topRight, bottomLeft}, {bottomLeft, topRight}};
+    for (const auto& [from, to] : drags) {
+        EXPECT_EQ(Drag(from, to).GetOutline(), reference.GetOutline());
+        EXPECT_EQ(Visited(Drag(from, to), 3, 2), Visited(reference, 3, 2));
+    }
 }
 
-TEST(GridSelectionClick, WithoutMovingSelectsOneCorner)
+TEST(GridSelection, AClickWithoutMovingSelectsOneCorner)
 {
     for (int j = 0; j < 6; ++j) {
         for (int i = 0; i < 4; ++i) {
@@ -56,94 +65,52 @@ TEST(GridSelectionClick, WithoutMovingSelectsOneCorner)
     }
 }
 
-TEST(GridSelectionCorners, FollowTheParitiesOfTheHalfCell)
-{
-    EXPECT_EQ(CGridSelection::CornerOfHalfCell(0, 0), 3);
-    EXPECT_EQ(CGridSelection::CornerOfHalfCell(1, 0), 2);
-    EXPECT_EQ(CGridSelection::CornerOfHalfCell(0, 1), 0);
-    EXPECT_EQ(CGridSelection::CornerOfHalfCell(1, 1), 1);
-    EXPECT_EQ(CGridSelection::CornerOfHalfCell(7, 4), 2);
-}
-
-TEST(GridSelectionDrag, AnyTwoOppositeCornersGiveTheSameBlock)
-{
-    const GridPoint topLeft{30, 20};
-    const GridPoint bottomRight{130, 95};
-    const GridPoint topRight{130, 20};
-    const GridPoint bottomLeft{30, 95};
-    const CGridSelection reference = Drag(topLeft, bottomRight);
-    for (const auto& [from, to] : {std::pair{bottomRight, topLeft}, std::pair{topRight, bottomLeft},
-                                   std::pair{bottomLeft, topRight}}) {
-        const CGridSelection selection = Drag(from, to);
-        EXPECT_EQ(selection.GetOutline(), reference.GetOutline());
-        EXPECT_EQ(Visited(selection, 3, 2), Visited(reference, 3, 2));
-    }
-}
-
-TEST(GridSelectionRelease, WithoutAPressIsIgnored)
+TEST(GridSelection, AReleaseNeedsAFreshPressInTheView)
 {
     CGridSelection selection;
     EXPECT_FALSE(selection.OnRelease({60, 90}));
     EXPECT_FALSE(selection.HasSelection());
-}
+    EXPECT_TRUE(Visited(selection, 3, 2).empty());
 
-TEST(GridSelectionRelease, NeedsAFreshPressEachTime)
-{
-    CGridSelection selection = Drag({10, 60}, {60, 90});
-    const GridRect outline = selection.GetOutline();
+    selection.OnPress({10, 60});
+    EXPECT_TRUE(selection.OnRelease({60, 90}));
     // The second release of a double-click whose press went elsewhere.
     EXPECT_FALSE(selection.OnRelease({140, 10}));
-    EXPECT_EQ(selection.GetOutline(), outline);
-    selection.OnPress({140, 10});
-    EXPECT_TRUE(selection.OnRelease({140, 10}));
-    EXPECT_EQ(selection.GetOutline(), (GridRect{126, 1, 150, 25}));
+    EXPECT_EQ(selection.GetOutline(), (GridRect{1, 51, 75, 100}));
 }
 
-TEST(GridSelectionOutsideTheGrid, SkipsHalfCellsWithoutACell)
+TEST(GridSelection, HalfCellsWithoutACellAreSkipped)
 {
-    // Dragged from far left-above to far right-below a 3 x 2 course.
+    // Dragged from far left-above to far right-below a 3 x 2 course: every
+    // corner of the six cells, once; the outline where the user dragged.
     const CGridSelection selection = Drag({-60, -40}, {400, 300});
     EXPECT_EQ(selection.GetFirstHalfCell(), (GridPoint{-3, -2}));
     EXPECT_EQ(selection.GetOutline().left, -74);
     const std::vector<Corner> visited = Visited(selection, 3, 2);
-    EXPECT_EQ(visited.size(), 24u);  // every corner of the six cells, once
+    EXPECT_EQ(visited.size(), 24u);
     EXPECT_EQ(std::set<Corner>(visited.begin(), visited.end()).size(), 24u);
-}
-
-TEST(GridSelectionOutsideTheGrid, KeptFromALargerCourseTouchesNothingOfAnEmptyOne)
-{
-    const CGridSelection selection = Drag({0, 0}, {1000, 1000});
+    // Kept from a larger course, it touches nothing of an empty one.
     EXPECT_TRUE(Visited(selection, 0, 0).empty());
-    EXPECT_TRUE(Visited(CGridSelection(), 3, 2).empty());
-}
 
-TEST(GridSelectionProperty, RandomDragsVisitEachCornerOnTheCourseOnce)
-{
+    // Random drags over random small courses visit each selected corner on
+    // the course once, and nothing off it.
     std::mt19937 random(20240605);
-    std::uniform_int_distribution<int> pixel(-120, 420);
-    std::uniform_int_distribution<int> size(0, 6);
+    std::uniform_int_distribution<int> pixel(-120, 420), size(0, 6);
     for (int round = 0; round < 500; ++round) {
-        const int width = size(random);
-        const int height = size(random);
-        const GridPoint from{pixel(random), pixel(random)};
-        const GridPoint to{pixel(random), pixel(random)};
-        const CGridSelection selection = Drag(from, to);
-        const std::vector<Corner> visited = Visited(selection, width, height);
+        const int width = size(random), height = size(random);
+        const GridPoint from{pixel(random), pixel(random)}, to{pixel(random), pixel(random)};
+        const CGridSelection drag = Drag(from, to);
         std::set<Corner> unique;
-        for (const Corner& corner : visited) {
+        for (const Corner& corner : Visited(drag, width, height)) {
             const auto [x, y, k] = corner;
-            ASSERT_GE(x, 0);
-            ASSERT_LT(x, width);
-            ASSERT_GE(y, 0);
-            ASSERT_LT(y, height);
+            ASSERT_TRUE(x >= 0 && x < width && y >= 0 && y < height) << x << ", " << y;
             ASSERT_TRUE(unique.insert(corner).second) << "corner visited twice";
         }
         // The count is the selected half-cells that lie on the course.
-        const GridPoint first = selection.GetFirstHalfCell();
-        const GridPoint last = selection.GetLastHalfCell();
+        const GridPoint first = drag.GetFirstHalfCell(), last = drag.GetLastHalfCell();
         const int columns = std::max(0, std::min(last.x, 2 * width - 1) - std::max(first.x, 0) + 1);
         const int rows = std::max(0, std::min(last.y, 2 * height - 1) - std::max(first.y, 0) + 1);
-        EXPECT_EQ(static_cast<int>(visited.size()), width > 0 && height > 0 ? columns * rows : 0);
+        EXPECT_EQ(static_cast<int>(unique.size()), width > 0 && height > 0 ? columns * rows : 0);
     }
 }
 
