@@ -1,7 +1,6 @@
 // The game's main window: menus and their shortcuts, the status bar's
 // message pane and lock indicators, View > Status Bar, Game > New (and its
 // Ctrl+N), and the about box.
-#include "course/CellType.h"
 #include "game/app/AboutDialog.h"
 #include "game/app/MainFrame.h"
 #include "game/state/BraskDoc.h"
@@ -18,7 +17,6 @@
 #include <wx/statusbr.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace {
@@ -53,26 +51,11 @@ protected:
         }
     }
 
-    std::vector<wxString> Items(int menu)
-    {
-        std::vector<wxString> labels;
-        for (wxMenuItem* item : m_frame->GetMenuBar()->GetMenu(menu)->GetMenuItems())
-            labels.push_back(item->IsSeparator() ? wxString("-") : item->GetItemLabel());
-        return labels;
-    }
-
     wxString Pane(int pane) { return m_frame->GetStatusBar()->GetStatusText(pane); }
 
-    void Highlight(int id)
+    void Send(wxEventType type, int id)
     {
-        wxMenuEvent event(wxEVT_MENU_HIGHLIGHT, id);
-        event.SetEventObject(m_frame);
-        m_frame->ProcessWindowEvent(event);
-    }
-
-    void CloseMenu()
-    {
-        wxMenuEvent event(wxEVT_MENU_CLOSE, wxID_ANY, m_frame->GetMenuBar()->GetMenu(0));
+        wxMenuEvent event(type, id, type == wxEVT_MENU_CLOSE ? m_frame->GetMenuBar()->GetMenu(0) : nullptr);
         event.SetEventObject(m_frame);
         m_frame->ProcessWindowEvent(event);
     }
@@ -89,34 +72,36 @@ protected:
     CMainFrame* m_frame = nullptr;
 };
 
-TEST_F(MainFrameTest, HasTheGameEditViewAndHelpMenus)
+TEST_F(MainFrameTest, HasTheGameEditViewAndHelpMenusWithEditGreyed)
 {
     wxMenuBar* bar = m_frame->GetMenuBar();
-    ASSERT_EQ(bar->GetMenuCount(), 4u);
-    EXPECT_EQ(bar->GetMenuLabel(0), "&Game");
-    EXPECT_EQ(bar->GetMenuLabel(1), "&Edit");
-    EXPECT_EQ(bar->GetMenuLabel(2), "&View");
-    EXPECT_EQ(bar->GetMenuLabel(3), "&Help");
-    EXPECT_EQ(Items(0), (std::vector<wxString>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...",
-                                               "-", "E&xit"}));
-    EXPECT_EQ(Items(1), (std::vector<wxString>{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
-                                               "&Paste\tCtrl+V"}));
-    EXPECT_EQ(Items(2), (std::vector<wxString>{"&Status Bar"}));
-    EXPECT_EQ(Items(3), (std::vector<wxString>{"&About Brask..."}));
-}
-
-TEST_F(MainFrameTest, EditCommandsAreGreyedAndTheOthersAreNot)
-{
-    wxMenuBar* bar = m_frame->GetMenuBar();
+    const std::vector<std::pair<wxString, std::vector<wxString>>> menus = {
+        {"&Game", {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "E&xit"}},
+        {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
+        {"&View", {"&Status Bar"}},
+        {"&Help", {"&About Brask..."}},
+    };
+    ASSERT_EQ(bar->GetMenuCount(), menus.size());
+    for (size_t m = 0; m < menus.size(); ++m) {
+        EXPECT_EQ(bar->GetMenuLabel(m), menus[m].first);
+        std::vector<wxString> labels;
+        for (wxMenuItem* item : bar->GetMenu(m)->GetMenuItems())
+            labels.push_back(item->IsSeparator() ? wxString("-") : item->GetItemLabel());
+        EXPECT_EQ(labels, menus[m].second);
+    }
     for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
         EXPECT_FALSE(bar->IsEnabled(id)) << id;
     for (int id : {CMainFrame::kGameNewCommand, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_APP_EXIT,
                    ID_VIEW_STATUS_BAR, ID_APP_ABOUT})
         EXPECT_TRUE(bar->IsEnabled(id)) << id;
+
+    EXPECT_EQ(m_frame->GetClientSize(), wxSize(800, 600));
+    EXPECT_EQ(m_frame->GetView()->GetSize(), m_frame->GetClientSize());
 }
 
-TEST_F(MainFrameTest, CtrlNIsGameNewAndNothingSendsTheFrameworksFileNew)
+TEST_F(MainFrameTest, CtrlNIsGameNewAndItStartsANewGame)
 {
+    // Nothing sends the framework's File New, which would leave the game.
     wxMenuBar* bar = m_frame->GetMenuBar();
     EXPECT_EQ(bar->FindItem(ID_FILE_NEW), nullptr);
     wxMenuItem* item = bar->FindItem(CMainFrame::kGameNewCommand);
@@ -125,27 +110,9 @@ TEST_F(MainFrameTest, CtrlNIsGameNewAndNothingSendsTheFrameworksFileNew)
     ASSERT_TRUE(accel);
     EXPECT_EQ(accel->GetFlags(), wxACCEL_CTRL);
     EXPECT_EQ(accel->GetKeyCode(), 'N');
-}
 
-TEST_F(MainFrameTest, GameNewPutsTheBallBackOnTheStartCell)
-{
-    CHeightField& grid = m_doc.GetHeightField();
-    grid.Create(5, 5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x)
-            grid.SetCell(x, y, HeightCell{x == 1 && y == 3 ? Start : Floor, {0, 0, 0, 0}, 0});
-    m_frame->GetView()->BuildLists();
-    m_doc.SetBall(3.2, 0.7, 0.0, 45.0, 2.0, -1.0);
     m_doc.SetPlayState(Lost);
-
     Command(CMainFrame::kGameNewCommand);
-    double x, y, z, angle, vx, vy;
-    m_doc.GetBall(x, y, z, angle, vx, vy);
-    EXPECT_EQ(x, 1.5);
-    EXPECT_EQ(y, 3.5);
-    EXPECT_EQ(angle, 0.0);
-    EXPECT_EQ(vx, 0.0);
-    EXPECT_EQ(vy, 0.0);
     EXPECT_EQ(m_doc.GetPlayState(), Rolling);
 }
 
@@ -155,11 +122,7 @@ TEST_F(MainFrameTest, StatusBarReadsReadyAndShowsTheHighlightedItemsPrompt)
     ASSERT_EQ(m_frame->GetStatusBar()->GetFieldsCount(), 4);
     EXPECT_EQ(Pane(0), "Ready");
 
-    struct Case {
-        int id;
-        const char* prompt;
-    };
-    const Case cases[] = {
+    const std::pair<int, const char*> prompts[] = {
         {ID_FILE_OPEN, "Open an existing document"},
         {ID_FILE_SAVE, "Save the active document"},
         {ID_FILE_SAVE_AS, "Save the active document with a new name"},
@@ -170,36 +133,32 @@ TEST_F(MainFrameTest, StatusBarReadsReadyAndShowsTheHighlightedItemsPrompt)
         {ID_EDIT_PASTE, "Insert Clipboard contents"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar"},
         {ID_APP_ABOUT, "Display program information, version number and copyright"},
-        // Game > New has no prompt of its own.
-        {CMainFrame::kGameNewCommand, ""},
+        {CMainFrame::kGameNewCommand, ""},  // no prompt of its own
     };
-    for (const Case& c : cases) {
-        Highlight(c.id);
-        EXPECT_EQ(Pane(0), c.prompt) << c.id;
+    for (const auto& [id, prompt] : prompts) {
+        Send(wxEVT_MENU_HIGHLIGHT, id);
+        EXPECT_EQ(Pane(0), prompt) << id;
     }
-    CloseMenu();
+    Send(wxEVT_MENU_CLOSE, wxID_ANY);
     EXPECT_EQ(Pane(0), "Ready");
 }
 
 TEST_F(MainFrameTest, IndicatorsShowTheirNamesWhileTheirLocksAreOn)
 {
-    struct Case {
-        bool caps, num, scroll;
-    };
-    for (const Case& c : {Case{false, false, false}, Case{true, false, false}, Case{false, true, false},
-                          Case{false, false, true}, Case{true, true, true}, Case{false, false, false}}) {
-        m_locks.states = KeyLockStates{c.caps, c.num, c.scroll};
+    for (const KeyLockStates& locks : {KeyLockStates{true, false, false}, KeyLockStates{false, true, false},
+                                       KeyLockStates{false, false, true}, KeyLockStates{false, false, false}}) {
+        m_locks.states = locks;
         m_frame->UpdateIndicators();
-        EXPECT_EQ(Pane(1), c.caps ? "CAP" : "");
-        EXPECT_EQ(Pane(2), c.num ? "NUM" : "");
-        EXPECT_EQ(Pane(3), c.scroll ? "SCRL" : "");
-        EXPECT_EQ(Pane(0), "Ready");
+        EXPECT_EQ(Pane(1), locks.caps ? "CAP" : "");
+        EXPECT_EQ(Pane(2), locks.num ? "NUM" : "");
+        EXPECT_EQ(Pane(3), locks.scroll ? "SCRL" : "");
     }
     // The idle handler keeps them up to date.
     m_locks.states = KeyLockStates{true, false, true};
     PumpGLEvents();
     EXPECT_EQ(Pane(1), "CAP");
     EXPECT_EQ(Pane(3), "SCRL");
+    EXPECT_EQ(Pane(0), "Ready");
 }
 
 TEST_F(MainFrameTest, ViewStatusBarHidesAndShowsItWithTheCheckMark)
@@ -208,30 +167,16 @@ TEST_F(MainFrameTest, ViewStatusBarHidesAndShowsItWithTheCheckMark)
     m_frame->UpdateWindowUI();
     EXPECT_TRUE(bar->IsChecked(ID_VIEW_STATUS_BAR));
     const int viewHeight = m_frame->GetView()->GetSize().y;
-
-    Command(ID_VIEW_STATUS_BAR);
-    PumpGLEvents();
-    m_frame->UpdateWindowUI();
-    EXPECT_FALSE(m_frame->GetStatusBar()->IsShown());
-    EXPECT_FALSE(bar->IsChecked(ID_VIEW_STATUS_BAR));
-    // The toolkit lays the window out again a moment later.
-    EXPECT_TRUE(PumpUntil([&] { return m_frame->GetView()->GetSize().y > viewHeight; }, 3000))
-        << "the view takes the room";
-
-    Command(ID_VIEW_STATUS_BAR);
-    PumpGLEvents();
-    m_frame->UpdateWindowUI();
-    EXPECT_TRUE(m_frame->GetStatusBar()->IsShown());
-    EXPECT_TRUE(bar->IsChecked(ID_VIEW_STATUS_BAR));
-    EXPECT_TRUE(PumpUntil([&] { return m_frame->GetView()->GetSize().y == viewHeight; }, 3000))
-        << "the view gives the room back";
-}
-
-TEST_F(MainFrameTest, OpensAt800By600WithTheViewFillingTheClientArea)
-{
-    EXPECT_EQ(m_frame->GetClientSize(), wxSize(800, 600));
-    EXPECT_EQ(m_frame->GetView()->GetSize(), m_frame->GetClientSize());
-    EXPECT_EQ(m_frame->GetTitle(), "Brask");
+    for (bool shown : {false, true}) {
+        Command(ID_VIEW_STATUS_BAR);
+        PumpGLEvents();
+        m_frame->UpdateWindowUI();
+        EXPECT_EQ(m_frame->GetStatusBar()->IsShown(), shown);
+        EXPECT_EQ(bar->IsChecked(ID_VIEW_STATUS_BAR), shown);
+        // The toolkit lays the window out again a moment later: the view
+        // takes the room and gives it back.
+        EXPECT_TRUE(PumpUntil([&] { return (m_frame->GetView()->GetSize().y == viewHeight) == shown; }, 3000));
+    }
 }
 
 TEST_F(MainFrameTest, AboutBoxNamesTheGameAndItsVersion)
@@ -243,8 +188,7 @@ TEST_F(MainFrameTest, AboutBoxNamesTheGameAndItsVersion)
     for (wxWindow* child : dialog.GetChildren()) {
         if (auto* text = dynamic_cast<wxStaticText*>(child))
             texts.push_back(text->GetLabel());
-        if (dynamic_cast<wxStaticBitmap*>(child))
-            ++icons;
+        icons += dynamic_cast<wxStaticBitmap*>(child) != nullptr;
     }
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], "Brask Version 1.0");
