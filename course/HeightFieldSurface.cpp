@@ -8,6 +8,38 @@
 
 #include <cmath>
 
+namespace {
+
+// A cell edge that runs the way a run grows: its corner on the side the run
+// comes from, and its corner on the side it goes to.
+struct RunEdge {
+    int from;
+    int to;
+};
+
+// Corners are counter-clockwise from the cell's (x, y).
+constexpr RunEdge kEdgesAlongX[2] = {{0, 1}, {3, 2}};
+constexpr RunEdge kEdgesAlongY[2] = {{0, 3}, {1, 2}};
+
+// Whether q, the next cell along, lies in p's plane: neither is merged yet,
+// both are of one type, and along both edges q starts where p ends and
+// climbs as much as p does.
+bool Continues(const HeightCell& p, const HeightCell& q, const RunEdge (&edges)[2])
+{
+    if (p.merged || q.merged || p.type != q.type)
+        return false;
+    for (const RunEdge& edge : edges) {
+        // Heights widened to int: the steps of 16-bit values may not fit 16 bits.
+        const int pFrom = p.corner[edge.from], pTo = p.corner[edge.to];
+        const int qFrom = q.corner[edge.from], qTo = q.corner[edge.to];
+        if (qFrom != pTo || qTo - pTo != pTo - pFrom)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 double CHeightField::GetHeightAt(double x, double y) const
 {
     // Truncation toward zero; callers keep the point inside the grid.
@@ -34,25 +66,12 @@ void CHeightField::GetNormal(int x, int y, double& nx, double& ny, double& nz) c
 
 bool CHeightField::ContinuesX(int x, int y, int x2, int y2) const
 {
-    const HeightCell& p = GetCell(x, y);
-    const HeightCell& q = GetCell(x2, y2);
-    if (p.merged || q.merged || p.type != q.type)
-        return false;
-    // Heights widened to int: the steps of 16-bit values may not fit 16 bits.
-    const int p0 = p.corner[0], p1 = p.corner[1], p2 = p.corner[2], p3 = p.corner[3];
-    const int q0 = q.corner[0], q1 = q.corner[1], q2 = q.corner[2], q3 = q.corner[3];
-    return q0 == p1 && q3 == p2 && q1 - p1 == p1 - p0 && q2 - p2 == p2 - p3;
+    return Continues(GetCell(x, y), GetCell(x2, y2), kEdgesAlongX);
 }
 
 bool CHeightField::ContinuesY(int x, int y, int x2, int y2) const
 {
-    const HeightCell& p = GetCell(x, y);
-    const HeightCell& q = GetCell(x2, y2);
-    if (p.merged || q.merged || p.type != q.type)
-        return false;
-    const int p0 = p.corner[0], p1 = p.corner[1], p2 = p.corner[2], p3 = p.corner[3];
-    const int q0 = q.corner[0], q1 = q.corner[1], q2 = q.corner[2], q3 = q.corner[3];
-    return q0 == p3 && q1 == p2 && q3 - p3 == p3 - p0 && q2 - p2 == p2 - p1;
+    return Continues(GetCell(x, y), GetCell(x2, y2), kEdgesAlongY);
 }
 
 void CHeightField::MergeRun(int x0, int y0, int& runWidth, int& runHeight)
