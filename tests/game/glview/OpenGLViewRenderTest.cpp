@@ -147,26 +147,23 @@ TEST_F(RenderLoop, ResizingSetsViewportProjectionAndViewTransform)
     EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{0, 0, 800, 600}));
     EXPECT_DOUBLE_EQ(view->lastAspect, 800.0 / 600.0);
 
-    // 40 degrees high, from 0.1 to 20.
-    const double nearPlane = static_cast<double>(0.1f), farPlane = 20.0;
-    const double f = 1.0 / std::tan(20.0 * M_PI / 180.0);
-    GLdouble projection[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    EXPECT_NEAR(projection[0], f / (800.0 / 600.0), 1e-5);
-    EXPECT_NEAR(projection[5], f, 1e-5);
-    EXPECT_NEAR(projection[10], (farPlane + nearPlane) / (nearPlane - farPlane), 1e-5);
-    EXPECT_NEAR(projection[14], 2 * farPlane * nearPlane / (nearPlane - farPlane), 1e-5);
-
-    // 5 back and tilted 20 degrees down, left in modelview mode.
+    // 40 degrees high, from 0.1 to 20; 5 back and tilted 20 degrees down,
+    // left in modelview mode.
+    const double n = static_cast<double>(0.1f), r = 20.0, f = 1.0 / std::tan(20.0 * M_PI / 180.0);
+    const double c = std::cos(20.0 * M_PI / 180.0), s = std::sin(20.0 * M_PI / 180.0);
+    const double projection[16] = {f * 600 / 800, 0, 0, 0, 0, f, 0, 0,
+                                   0, 0, (r + n) / (n - r), -1, 0, 0, 2 * r * n / (n - r), 0};
+    const double modelview[16] = {1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, -5, 1};
+    GLdouble matrix[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, matrix);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(matrix[i], projection[i], 1e-5) << "projection " << i;
+    glGetDoublev(GL_MODELVIEW_MATRIX, matrix);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(matrix[i], modelview[i], 1e-6) << "modelview " << i;
     GLint mode = 0;
     glGetIntegerv(GL_MATRIX_MODE, &mode);
     EXPECT_EQ(mode, GL_MODELVIEW);
-    GLdouble modelview[16];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-    const double c = std::cos(20.0 * M_PI / 180.0), s = std::sin(20.0 * M_PI / 180.0);
-    const double expected[16] = {1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, -5, 1};
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(modelview[i], expected[i], 1e-6) << i;
 
     // A zero or negative size changes nothing.
     const int projections = view->projections;

@@ -35,12 +35,12 @@ public:
     {
         return !Fails(StepSet) && Real().SetPixelFormat(d, f, r);
     }
-    unsigned DescribePixelFormat(wxGLCanvas* d, int f) override
-    {
-        return overrideFlags ? flags : Real().DescribePixelFormat(d, f);
-    }
+    unsigned DescribePixelFormat(wxGLCanvas* d, int f) override { return Real().DescribePixelFormat(d, f); }
     wxGLContext* CreateContext(wxGLCanvas* d) override { return Fails(StepCreate) ? nullptr : Real().CreateContext(d); }
-    bool MakeCurrent(wxGLCanvas* d, wxGLContext* c) override { return !Fails(StepMakeCurrent) && Real().MakeCurrent(d, c); }
+    bool MakeCurrent(wxGLCanvas* d, wxGLContext* c) override
+    {
+        return !Fails(StepMakeCurrent) && Real().MakeCurrent(d, c);
+    }
     bool DeleteContext(wxGLContext* c) override
     {
         ++deletes;
@@ -64,8 +64,6 @@ public:
     }
 
     std::set<Step> failing;
-    bool overrideFlags = false;
-    unsigned flags = 0;
     int swaps = 0;
     int deletes = 0;
     std::vector<std::string>* log = nullptr;
@@ -132,7 +130,7 @@ public:
     using COpenGLView::m_glExtensions, COpenGLView::m_glRenderer, COpenGLView::m_glVendor;
     using COpenGLView::m_bitmapFontBase, COpenGLView::m_outlineFontBase;
     using COpenGLView::m_angles, COpenGLView::m_homeAngles, COpenGLView::m_angularVelocity;
-    using COpenGLView::m_position, COpenGLView::m_homePosition, COpenGLView::m_velocity;
+    using COpenGLView::m_position, COpenGLView::m_velocity;
     using COpenGLView::m_animate, COpenGLView::m_frameTime, COpenGLView::m_lastFrameTime, COpenGLView::m_startTime;
     using COpenGLView::m_stockSceneList, COpenGLView::m_stockSceneType;
     using COpenGLView::m_titleBase, COpenGLView::s_frameCounter;
