@@ -43,7 +43,8 @@ TEST(GridSelection, TheWorkedExampleSelectsTheBottomRowOfAThreeByTwoCourse)
     // Any two opposite corners of a drag give the same block.
     const GridPoint topLeft{30, 20}, bottomRight{130, 95}, topRight{130, 20}, bottomLeft{30, 95};
     const CGridSelection reference = Drag(topLeft, bottomRight);
-    const std::pair<GridPoint, GridPoint> drags[] = {{bottomRight, topLeft}, {topRight, bottomLeft}, {bottomLeft, topRight}};
+    const std::pair<GridPoint, GridPoint> drags[] = {
+        {bottomRight, topLeft}, {topRight, bottomLeft}, {bottomLeft, topRight}};
     for (const auto& [from, to] : drags) {
         EXPECT_EQ(Drag(from, to).GetOutline(), reference.GetOutline());
         EXPECT_EQ(Visited(Drag(from, to), 3, 2), Visited(reference, 3, 2));

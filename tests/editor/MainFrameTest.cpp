@@ -45,7 +45,8 @@ TEST_F(MainFrameTest, HasFileEditAndHelpMenusWithEditGreyedAndNoBars)
 {
     wxMenuBar* bar = m_frame->GetMenuBar();
     const std::vector<std::pair<wxString, std::vector<wxString>>> menus = {
-        {"&File", {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "Recent File", "-", "E&xit"}},
+        {"&File",
+         {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
         {"&Help", {"&About Braskit..."}},
     };
