@@ -33,13 +33,6 @@ void CTestView::OnDestroy()
     ++s_destroyCount;
 }
 
-void CTestView::OnKeyDown(unsigned key, unsigned repeat, unsigned flags)
-{
-    lastKey = key;
-    lastFlags = flags;
-    COpenGLView::OnKeyDown(key, repeat, flags);
-}
-
 bool CTestView::ApplyProjection(double aspect)
 {
     ++projections;

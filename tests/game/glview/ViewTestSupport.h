@@ -137,7 +137,6 @@ public:
 
     int OnCreate() override { return createResult = COpenGLView::OnCreate(); }
     void OnDestroy() override;
-    void OnKeyDown(unsigned key, unsigned repeat, unsigned flags) override;
     bool ApplyProjection(double aspect) override;
     bool PrepareFrame() override { log.push_back("PrepareFrame"); return COpenGLView::PrepareFrame(); }
     void DrawStockScene() override { log.push_back("DrawStockScene"); COpenGLView::DrawStockScene(); }
@@ -151,8 +150,6 @@ public:
     int animateSteps = 0;
     int projections = 0;
     double lastAspect = 0.0;
-    unsigned lastKey = 0;
-    unsigned lastFlags = 0;
     bool drawUserTriangle = false;
 
     // What the last destroyed view held, read after it is gone.
