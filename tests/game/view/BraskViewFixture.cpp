@@ -10,7 +10,6 @@ CTestBraskView* BraskViewTest::CreateView(bool show)
     m_view = new CTestBraskView(m_frame, m_doc);
     m_view->SetClock(m_clock);
     m_view->SetPointer(m_pointer);
-    m_frame->SetClientSize(kWidth, kHeight);
     if (show)
         ShowAndRealize();
     return m_view;
