@@ -44,20 +44,13 @@ protected:
 TEST_F(MainFrameTest, HasFileEditAndHelpMenusWithEditGreyedAndNoBars)
 {
     wxMenuBar* bar = m_frame->GetMenuBar();
-    const std::vector<std::pair<wxString, std::vector<wxString>>> menus = {
+    const MenuBarText menus = {
         {"&File",
          {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
         {"&Help", {"&About Braskit..."}},
     };
-    ASSERT_EQ(bar->GetMenuCount(), menus.size());
-    for (size_t m = 0; m < menus.size(); ++m) {
-        EXPECT_EQ(bar->GetMenuLabel(m), menus[m].first);
-        std::vector<wxString> labels;
-        for (wxMenuItem* item : bar->GetMenu(m)->GetMenuItems())
-            labels.push_back(item->IsSeparator() ? wxString("-") : item->GetItemLabel());
-        EXPECT_EQ(labels, menus[m].second);
-    }
+    EXPECT_EQ(ReadMenuBar(*bar), menus);
     // The empty recent-file list is greyed too.
     for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_FILE_MRU_FILE1})
         EXPECT_FALSE(bar->IsEnabled(id)) << id;

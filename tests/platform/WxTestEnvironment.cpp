@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/init.h>
+#include <wx/menu.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -77,4 +78,16 @@ bool PumpUntil(const std::function<bool()>& condition, int limitMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
+}
+
+MenuBarText ReadMenuBar(const wxMenuBar& bar)
+{
+    MenuBarText text;
+    for (size_t m = 0; m < bar.GetMenuCount(); ++m) {
+        std::vector<wxString> labels;
+        for (const wxMenuItem* item : bar.GetMenu(m)->GetMenuItems())
+            labels.push_back(item->IsSeparator() ? wxString("-") : item->GetItemLabel());
+        text.emplace_back(bar.GetMenuLabel(m), labels);
+    }
+    return text;
 }

@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
+
+#include <wx/string.h>
+
+class wxMenuBar;
 
 // Tests that open windows start the toolkit once per test program, and only
 // when an X display is set; without one they skip. A toolkit assertion fails
@@ -25,3 +31,8 @@ void PumpEventsOnce();
 // Pumps events until the condition holds or the (generous) limit passes;
 // the condition's last value.
 bool PumpUntil(const std::function<bool()>& condition, int limitMs = 10000);
+
+// A menu bar as text: each menu's label with its items' labels (shortcut
+// included after a tab), a separator as "-".
+using MenuBarText = std::vector<std::pair<wxString, std::vector<wxString>>>;
+MenuBarText ReadMenuBar(const wxMenuBar& bar);
