@@ -67,6 +67,17 @@ public:
         return m_bytes;
     }
 
+    // Hands over everything stored so far without copying it (storing
+    // only); the archive is left empty.
+    std::vector<std::uint8_t> ReleaseBytes()
+    {
+        m_bytes.resize(m_pos);
+        m_pos = 0;
+        std::vector<std::uint8_t> bytes;
+        bytes.swap(m_bytes);
+        return bytes;
+    }
+
     // Makes room for this many more bytes when the caller knows how much it
     // will write, so that storing never reallocates.
     void Reserve(std::size_t bytes)

@@ -41,6 +41,11 @@ bool CDocument::OnOpenDocument(const std::string& path, std::string& reason)
     std::vector<std::uint8_t> bytes;
     if (!ReadFileBytes(path, bytes, reason))
         return false;
+    return OpenFromBytes(std::move(bytes), path, reason);
+}
+
+bool CDocument::OpenFromBytes(std::vector<std::uint8_t> bytes, const std::string& path, std::string& reason)
+{
     CArchive ar(std::move(bytes));
     if (!SerializeCaught(*this, ar, "open", reason))
         return false;
@@ -53,13 +58,22 @@ bool CDocument::OnSaveDocument(const std::string& path, std::string& reason)
 {
     // The whole file is made in memory first, so nothing touches the disk
     // unless the content could be serialised.
-    CArchive ar;
-    if (!SerializeCaught(*this, ar, "save", reason))
+    std::vector<std::uint8_t> bytes;
+    if (!SaveToBytes(bytes, reason))
         return false;
-    if (!WriteFileAtomically(path, ar.Bytes(), reason))
+    if (!WriteFileAtomically(path, bytes, reason))
         return false;
     m_pathName = path;
     m_modified = false;
+    return true;
+}
+
+bool CDocument::SaveToBytes(std::vector<std::uint8_t>& bytes, std::string& reason)
+{
+    CArchive ar;
+    if (!SerializeCaught(*this, ar, "save", reason))
+        return false;
+    bytes = ar.ReleaseBytes();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,19 @@ public:
     // guarantees about the content is the derived document's business.
     bool OnOpenDocument(const std::string& path, std::string& reason);
 
+    // The open after the file has been read: hands `bytes` to Serialize and,
+    // on success, takes `path` as the document's. OnOpenDocument ends here,
+    // and so can a caller that holds a course in memory.
+    bool OpenFromBytes(std::vector<std::uint8_t> bytes, const std::string& path, std::string& reason);
+
     // Serializes into memory and writes the file beside the target first,
     // renaming it over the target only when every byte is written. On failure
     // the old file is untouched and `reason` says why.
     bool OnSaveDocument(const std::string& path, std::string& reason);
+
+    // The save before anything is written: the bytes Serialize stores. The
+    // path and the modified mark are left alone.
+    bool SaveToBytes(std::vector<std::uint8_t>& bytes, std::string& reason);
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }

@@ -153,6 +153,30 @@ TEST_F(DocumentFiles, SaveKeepsTheFilesModeAndSymbolicLinks)
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
+TEST(DocumentBytes, InMemoryOpenAndSaveAreTheFileOnesWithoutTheFile)
+{
+    CNumberDoc doc;
+    doc.m_values = {1, 2, 3};
+    doc.SetModifiedFlag();
+    Bytes bytes;
+    std::string reason;
+    ASSERT_TRUE(doc.SaveToBytes(bytes, reason)) << reason;
+    EXPECT_EQ(bytes, Bytes({3, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0}));
+    EXPECT_TRUE(doc.IsModified());  // nothing is on disk yet
+    EXPECT_EQ(doc.GetPathName(), "");
+
+    CNumberDoc other;
+    other.SetModifiedFlag();
+    EXPECT_FALSE(other.OpenFromBytes({2, 0, 0, 0, 9, 0, 0, 0}, "short.num", reason));
+    EXPECT_EQ(reason, "it ends before its last cell");
+    EXPECT_EQ(other.GetPathName(), "");
+    EXPECT_TRUE(other.IsModified());
+    ASSERT_TRUE(other.OpenFromBytes(bytes, "a.num", reason)) << reason;
+    EXPECT_EQ(other.m_values, doc.m_values);
+    EXPECT_EQ(other.GetPathName(), "a.num");
+    EXPECT_FALSE(other.IsModified());
+}
+
 TEST(DocumentViews, FirstViewIsTheFirstAdded)
 {
     CNumberDoc doc;
