@@ -8,7 +8,8 @@
 // select the half-cells it touches.
 class CGridSelection {
 public:
-    // The press point in document pixels.
+    // The press point in document pixels. Any int is taken; points far
+    // beyond the largest course are held at a distance past it.
     void OnPress(GridPoint documentPixel);
     // The release point in document pixels. Replaces the selection by the
     // dragged block and returns true; a release with no press before it

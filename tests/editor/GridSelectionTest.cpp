@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <set>
 #include <tuple>
@@ -113,6 +114,26 @@ TEST(GridSelection, HalfCellsWithoutACellAreSkipped)
         const int rows = std::max(0, std::min(last.y, 2 * height - 1) - std::max(first.y, 0) + 1);
         EXPECT_EQ(static_cast<int>(unique.size()), width > 0 && height > 0 ? columns * rows : 0);
     }
+}
+
+TEST(GridSelection, PointsAtTheEndsOfIntSelectTheWholeCourse)
+{
+    // The toolkit adds the scroll offset to whatever the window system
+    // reports; the outline of such a drag once overflowed an int.
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    const std::pair<GridPoint, GridPoint> drags[] = {
+        {{kMin, kMin}, {kMax, kMax}}, {{kMax, kMin}, {kMin, kMax}}, {{kMin, 0}, {kMin, 0}}, {{kMax, 90}, {kMax, 90}}};
+    for (const auto& [from, to] : drags) {
+        const CGridSelection selection = Drag(from, to);
+        const GridRect outline = selection.GetOutline();
+        EXPECT_LT(outline.left, outline.right);
+        EXPECT_LT(outline.top, outline.bottom);
+    }
+    const CGridSelection all = Drag({kMin, kMin}, {kMax, kMax});
+    EXPECT_EQ(Visited(all, 3, 2).size(), 24u);
+    // Far left of the grid stays far left of it, and touches nothing.
+    EXPECT_TRUE(Visited(Drag({kMin, 0}, {kMin, 90}), 3, 2).empty());
+    EXPECT_TRUE(Visited(Drag({kMax, 0}, {kMax, 90}), 3, 2).empty());
 }
 
 }  // namespace
