@@ -41,6 +41,18 @@ std::string ReasonFor(int error)
     return text;
 }
 
+// Making the temporary fails because of the folder, not of the file, which
+// may well be writable itself: the reason says so.
+std::string ReasonForFolder(int error)
+{
+    switch (error) {
+    case ENOENT: return "its folder does not exist";
+    case EACCES:
+    case EPERM: return "there is no permission to write in its folder";
+    default: return ReasonFor(error);
+    }
+}
+
 // Closes a descriptor on every path out of a function.
 class CFileDescriptor {
 public:
@@ -186,9 +198,17 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
     const std::string folder = FolderOf(target);
 
     struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        reason = ReasonFor(EISDIR);
-        return false;
+    if (::stat(target.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            reason = ReasonFor(EISDIR);
+            return false;
+        }
+        // The rename below needs only the folder's permission, so without
+        // this a file its owner made read-only would be replaced regardless.
+        if (::access(target.c_str(), W_OK) != 0) {
+            reason = ReasonFor(errno);
+            return false;
+        }
     }
 
     // A hidden temporary beside the target: rename is atomic only within one
@@ -196,7 +216,7 @@ bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t
     std::string temp = folder + "/." + NameOf(target) + ".XXXXXX";
     CFileDescriptor fd(::mkstemp(temp.data()));
     if (fd.Get() < 0) {
-        reason = errno == ENOENT ? "its folder does not exist" : ReasonFor(errno);
+        reason = ReasonForFolder(errno);
         return false;
     }
 

@@ -102,6 +102,71 @@ TEST_F(DocumentFiles, UnreadableFileIsPermissionDenied)
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
+// Root writes anything, so the permission cases save as an ordinary user in
+// a child process, which hands back the save's reason ("saved" on success).
+std::string SaveReasonAsOrdinaryUser(CNumberDoc& doc, const std::string& path)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        std::string reason = "cannot drop root";
+        if (::geteuid() != 0 || ::setuid(65534) == 0)
+            reason = doc.OnSaveDocument(path, reason) ? "saved" : reason;
+        const bool told = ::write(pipeEnds[1], reason.data(), reason.size()) == static_cast<ssize_t>(reason.size());
+        ::_exit(told ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    std::string reason;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        reason.append(buffer, static_cast<std::size_t>(got));
+    ::close(pipeEnds[0]);
+    ::waitpid(child, nullptr, 0);
+    return reason;
+}
+
+TEST_F(DocumentFiles, SaveKeepsToThePermissionsOfTheFileAndItsFolder)
+{
+    const Bytes old = {1, 0, 0, 0, 42, 0, 0, 0};
+    const std::string open = m_folder.Path("open");
+    const std::string locked = m_folder.Path("locked");
+    fs::create_directory(open);
+    fs::create_directory(locked);
+    m_folder.Write("open/read-only.num", old);
+    m_folder.Write("locked/writable.num", old);
+    ::chmod(m_folder.Path().c_str(), 0755);
+    ::chmod(open.c_str(), 0777);
+    ::chmod(locked.c_str(), 0555);
+    ::chmod(m_folder.Path("open/read-only.num").c_str(), 0444);
+    ::chmod(m_folder.Path("locked/writable.num").c_str(), 0666);
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        // The folder would allow the replacing rename; the file says no.
+        {"open/read-only.num", "permission denied"},
+        // The file itself is writable: the reason must point at the folder.
+        {"locked/writable.num", "there is no permission to write in its folder"},
+        {"locked/new.num", "there is no permission to write in its folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SaveReasonAsOrdinaryUser(m_doc, m_folder.Path(c.name)), c.reason);
+    }
+    EXPECT_EQ(m_folder.Read("open/read-only.num"), old);
+    EXPECT_EQ(m_folder.Read("locked/writable.num"), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(open), {}), 1) << "a temporary was left behind";
+    EXPECT_FALSE(fs::exists(m_folder.Path("locked/new.num")));
+    // The same file, once writable again, is saved.
+    ::chmod(m_folder.Path("open/read-only.num").c_str(), 0666);
+    EXPECT_EQ(SaveReasonAsOrdinaryUser(m_doc, m_folder.Path("open/read-only.num")), "saved");
+    EXPECT_EQ(m_folder.Read("open/read-only.num").size(), 16u);
+    ::chmod(locked.c_str(), 0755);
+}
+
 TEST_F(DocumentFiles, FailedSaveLeavesTheOldFileAndNoTemporary)
 {
     const Bytes old = {1, 0, 0, 0, 42, 0, 0, 0};
