@@ -115,6 +115,13 @@ bool CHeightField::Store(CArchive& ar)
     return true;
 }
 
+void CHeightField::StoreForSave(CArchive& ar)
+{
+    if (!Store(ar))
+        throw CArchiveException(CArchiveException::nothingToStore,
+                                "the course has no cells, and a course file needs at least one");
+}
+
 void CHeightField::Swap(CHeightField& other) noexcept
 {
     std::swap(m_width, other.m_width);

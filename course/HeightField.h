@@ -40,6 +40,11 @@ public:
     // Writes the grid. An empty grid writes nothing and returns false.
     bool Store(CArchive& ar);
 
+    // Store for a document's save. An empty grid would leave an empty file,
+    // which no program can open again as a course, so instead of writing
+    // nothing it throws CArchiveException(nothingToStore) and the save fails.
+    void StoreForSave(CArchive& ar);
+
     // Surface queries and coplanar-run merging (HeightFieldSurface.cpp).
     double GetHeightAt(double x, double y) const;
     void GetNormal(int x, int y, double& nx, double& ny, double& nz) const;

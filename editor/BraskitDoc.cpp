@@ -31,7 +31,7 @@ void CBraskitDoc::Serialize(CArchive& ar)
     if (ar.IsLoading())
         m_heightField.Load(ar);
     else
-        m_heightField.Store(ar);
+        m_heightField.StoreForSave(ar);
 }
 
 bool CBraskitDoc::AskCourseSize(int& width, int& height)

@@ -12,7 +12,8 @@ public:
     bool OnNewDocument() override;
 
     // Loading replaces the course with the file's (or throws and leaves it);
-    // storing writes it. Nothing else goes into a course file.
+    // storing writes it (or throws for a 0 x 0 course, whose empty file could
+    // not be opened again). Nothing else goes into a course file.
     void Serialize(CArchive& ar) override;
 
     CHeightField* GetHeightField() { return &m_heightField; }

@@ -18,7 +18,7 @@ CBraskDoc::CBraskDoc() : m_ball(kInitialBall), m_playState(Idle) {}
 void CBraskDoc::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        m_course.Store(ar);
+        m_course.StoreForSave(ar);
         return;
     }
     // A failed read throws out of here with the course untouched, so nothing

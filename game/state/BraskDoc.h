@@ -15,7 +15,8 @@ class CBraskDoc : public CDocument {
 public:
     CBraskDoc();
 
-    // Storing writes the course. Loading reads a course and, only when the
+    // Storing writes the course; before any course is loaded it throws, as
+    // an empty file would be no course. Loading reads a course and, only when the
     // whole file was read, builds the view's lists, starts the animation and
     // puts the ball on the start cell with play state Rolling.
     void Serialize(CArchive& ar) override;

@@ -1,6 +1,7 @@
 #include "editor/BraskitDoc.h"
 
 #include "tests/editor/EditorTestCourse.h"
+#include "tests/platform/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,23 @@ TEST(BraskitDoc, NewMakesFloorCellsOfTheChosenSizeAndZeroByZeroTheEmptyCourse)
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(course.GetWidth(), 0);
     EXPECT_EQ(course.GetHeight(), 0);
+}
+
+TEST(BraskitDoc, ZeroByZeroCourseIsNotSavedOverAFile)
+{
+    // Its file would be empty, and no program could open it as a course.
+    const CTempFolder folder;
+    const CTempFolder::Bytes good = {1, 0, 0, 0, 1, 0, 0, 0, 3, 0, 7, 0, 7, 0, 7, 0, 7, 0};
+    folder.Write("course.hfd", good);
+    CScriptedDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    doc.SetModifiedFlag();
+    std::string reason;
+    EXPECT_FALSE(doc.OnSaveDocument(folder.Path("course.hfd"), reason));
+    EXPECT_EQ(reason, "the course has no cells, and a course file needs at least one");
+    EXPECT_EQ(folder.Read("course.hfd"), good);
+    EXPECT_EQ(doc.GetPathName(), "");
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST(BraskitDoc, CancelKeepsCourseFileNameAndChanges)

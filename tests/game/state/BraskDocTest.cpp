@@ -219,4 +219,18 @@ TEST_F(BraskDocument, FailedOpenChangesNothing)
     }
 }
 
+TEST_F(BraskDocument, SaveBeforeAnyCourseIsRefusedAndLeavesTheFile)
+{
+    // An empty file is no course either program could open again.
+    const CTempFolder folder;
+    const Bytes good = CourseFile(3, 2);
+    folder.Write("course.hfd", good);
+    std::string reason;
+    EXPECT_FALSE(m_doc.OnSaveDocument(folder.Path("course.hfd"), reason));
+    EXPECT_EQ(reason, "the course has no cells, and a course file needs at least one");
+    EXPECT_EQ(folder.Read("course.hfd"), good);
+    EXPECT_EQ(m_doc.GetPathName(), "");
+    EXPECT_EQ(m_doc.GetPlayState(), Idle);
+}
+
 }  // namespace
