@@ -9,10 +9,12 @@
 class CBraskitApp : public wxApp {
 public:
     bool OnInit() override;
+    int OnRun() override;
     int OnExit() override;
 
 private:
     CBraskitDoc m_document;
+    bool m_startupFailed = false;
 };
 
 wxDECLARE_APP(CBraskitApp);
