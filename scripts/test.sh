@@ -7,3 +7,4 @@ bash scripts/install-deps.sh
 bash scripts/build.sh
 echo "test: running the test suite"
 bash scripts/with-xvfb.sh ctest --test-dir build --output-on-failure -j2
+bash scripts/fuzz.sh --seconds 15
