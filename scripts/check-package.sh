@@ -130,7 +130,7 @@ echo "check-package: installing $(basename "$deb") with apt (Depends from the mi
 chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
   sh -c "apt-get update -qq && apt-get install -y -qq --no-install-recommends /tmp/$(basename "$deb")" \
   >"$roots/apt.log" 2>&1 || { tail -30 "$roots/apt.log" >&2; exit 1; }
-grep -E '^(Setting up|Processing triggers)' "$roots/apt.log" | grep -c . | sed 's/^/check-package: packages set up and triggers run: /'
+echo "check-package: apt set up $(grep -c '^Setting up' "$roots/apt.log") packages: brask and what it depends on (log: $roots/apt.log)"
 
 echo "check-package: the installed package"
 chroot "$root" dpkg -s brask | sed -n 's/^\(Version\|Status\): /  \1: /p'
