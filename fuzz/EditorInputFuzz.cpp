@@ -1,7 +1,9 @@
 // The editor's mouse and keys on a course: presses and releases anywhere
 // (far outside the grid, negative, near the ends of int), scrolling, new
-// courses of other sizes under a kept selection, and key messages with any
-// code and flags word, handled the way the grid view handles them. Checked
+// courses of other sizes under a kept selection, key messages with any
+// code and flags word, and key events of any keycode through the key
+// translation (downs, ups, lost focus), handled the way the grid view
+// handles them. Checked
 // against a model worked out in 64-bit arithmetic: only cells of the grid
 // are visited, each selected corner exactly once, every selected corner
 // ends within 0..99, cells without a selected corner stay as they were.
@@ -17,18 +19,22 @@
 #include "fuzz/FuzzInput.h"
 #include "platform/Archive.h"
 #include "platform/ArchiveException.h"
+#include "platform/KeyTranslator.h"
 #include "platform/VirtualKey.h"
+
+#include <wx/defs.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <vector>
 
 namespace {
 
 // Courses beyond this make each key slow to check and find nothing new.
-constexpr std::int64_t kMaxFuzzCells = 1024;
+constexpr std::int64_t kMaxFuzzCells = 256;
 
 constexpr int kLowestHeight = 0;
 constexpr int kHighestHeight = 99;
@@ -112,7 +118,7 @@ public:
     void Run()
     {
         while (!m_in.IsEmpty()) {
-            switch (m_in.Byte() % 8) {
+            switch (m_in.Byte() % 11) {
             case 0: Press(SmallPoint()); break;
             case 1: Release(SmallPoint()); break;
             case 2: Press(AnyPoint()); break;
@@ -121,6 +127,9 @@ public:
             case 5: PressAnyKey(); break;
             case 6: Scroll(); break;
             case 7: NewCourse(); break;
+            case 8: KeyDown(); break;
+            case 9: KeyUp(); break;
+            case 10: LoseFocus(); break;
             }
         }
     }
@@ -188,6 +197,47 @@ private:
     {
         const unsigned key = m_in.U32();
         Key({key, 1, m_in.U32(), false});
+    }
+
+    // An X keycode: one of the keyboard's, or any number at all.
+    unsigned Keycode()
+    {
+        const std::uint8_t pick = m_in.Byte();
+        return pick < 0xF0 ? pick : m_in.U32();
+    }
+
+    // A key event as the toolkit delivers it, through the view's translator.
+    void KeyDown()
+    {
+        static const int kToolkitKeys[] = {
+            '1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 'a', '!',
+            WXK_NUMPAD_MULTIPLY, WXK_NUMPAD_ADD, WXK_NUMPAD_SUBTRACT, WXK_NUMPAD_DIVIDE,
+            WXK_MULTIPLY, WXK_ADD, WXK_SUBTRACT, WXK_DIVIDE, WXK_NUMPAD1, WXK_NUMPAD8, WXK_F1, WXK_NONE,
+        };
+        const unsigned keycode = Keycode();
+        const std::uint8_t pick = m_in.Byte();
+        const int toolkitKey = pick < sizeof kToolkitKeys / sizeof kToolkitKeys[0] ? kToolkitKeys[pick] : m_in.I32();
+        const bool shift = (m_in.Byte() & 1) != 0;
+        const bool held = keycode != 0 && m_held.count(keycode) != 0;
+        const KeyMessage key = m_keys.Translate(keycode, toolkitKey, shift);
+        FUZZ_CHECK(((key.flags & kKeyRepeatFlag) != 0) == held,
+                   "a key read as repeated when it was not, or not when it was");
+        if (keycode != 0)
+            m_held.insert(keycode);
+        Key(key);
+    }
+
+    void KeyUp()
+    {
+        const unsigned keycode = Keycode();
+        m_keys.Release(keycode);
+        m_held.erase(keycode);
+    }
+
+    void LoseFocus()
+    {
+        m_keys.Reset();
+        m_held.clear();
     }
 
     // What the view's scroll bars allow: whole cells, up to the course's extent.
@@ -319,6 +369,8 @@ private:
     CFuzzInput& m_in;
     CHeightField m_course;
     CGridSelection m_selection;
+    CKeyTranslator m_keys;
+    std::set<unsigned> m_held;  // keycodes down, as the model sees them
     ModelSelection m_model;
     std::vector<Visit> m_visits;
     std::vector<HeightCell> m_before;
