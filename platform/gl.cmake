@@ -1,6 +1,7 @@
 # brask_platform_gl: how views bind OpenGL to a window, build font glyph
 # lists, read the millisecond clock, read and move the pointer, read the
-# lock keys, and pick the toolkit's X11 backend.
+# lock keys, pick the toolkit's X11 backend, and catch the X errors of
+# refused requests.
 add_library(brask_platform_gl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/SystemClock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScreenPointer.cpp
@@ -10,6 +11,7 @@ add_library(brask_platform_gl STATIC
   ${CMAKE_CURRENT_LIST_DIR}/BitmapGlyphLists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DesktopKeyLocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/X11Backend.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/X11ErrorTrap.cpp
 )
 target_include_directories(brask_platform_gl PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(brask_platform_gl
