@@ -31,6 +31,11 @@ class CGLBinding {
 public:
     virtual ~CGLBinding() = default;
 
+    // Whether the display offers OpenGL at all (an X server without the GLX
+    // extension does not). Without it no window of the display has a pixel
+    // format to choose.
+    virtual bool HasOpenGL() { return true; }
+
     // The window's drawable, or null when it has none yet.
     virtual wxGLCanvas* GetDrawable(wxGLCanvas& window) = 0;
     virtual void ReleaseDrawable(wxGLCanvas* drawable) = 0;

@@ -4,7 +4,9 @@
 #include "platform/FontFace.h"
 #include "platform/FontRequest.h"
 #include "platform/OutlineGlyphLists.h"
+#include "platform/X11ErrorTrap.h"
 
+#include <wx/log.h>
 #include <wx/utils.h>
 
 #include <cstring>
@@ -67,6 +69,7 @@ CWxGLBinding::Config CWxGLBinding::ClosestConfig(const GLPixelFormatRequest& req
     Display* display = X11Display();
     if (!display)
         return closest;
+    CX11ErrorTrap trap(display);
     const int perChannel = request.colorBits / 3;
     const int attributes[] = {
         GLX_X_RENDERABLE, True,
@@ -137,6 +140,31 @@ CWxGLBinding& CWxGLBinding::Instance()
     return binding;
 }
 
+bool CWxGLBinding::DisplayHasOpenGL()
+{
+    Display* display = X11Display();
+    if (!display)
+        return false;
+    {
+        CX11ErrorTrap trap(display);
+        int errorBase = 0;
+        int eventBase = 0;
+        int major = 0;
+        int minor = 0;
+        if (!glXQueryExtension(display, &errorBase, &eventBase) || !glXQueryVersion(display, &major, &minor)
+            || trap.Caught())
+            return false;
+    }
+    wxGLAttributes plain;
+    plain.RGBA().EndList();
+    return wxGLCanvas::IsDisplaySupported(plain);
+}
+
+bool CWxGLBinding::HasOpenGL()
+{
+    return DisplayHasOpenGL();
+}
+
 wxGLCanvas* CWxGLBinding::GetDrawable(wxGLCanvas& window)
 {
     return window.GetXWindow() != 0 ? &window : nullptr;
@@ -193,12 +221,28 @@ unsigned CWxGLBinding::FlagsForRenderer(const char* renderer, bool direct)
 
 wxGLContext* CWxGLBinding::CreateContext(wxGLCanvas* drawable)
 {
-    if (!drawable)
+    Display* display = X11Display();
+    auto* visual = drawable ? static_cast<XVisualInfo*>(drawable->GetXVisualInfo()) : nullptr;
+    if (!display || !visual)
         return nullptr;
+    CX11ErrorTrap trap(display);
+    // When the driver cannot serve the display (not installed, or only an
+    // indirect context, which X servers refuse by default), the toolkit's
+    // first context fails with an assertion and an X error. A trial context
+    // of our own finds that out first.
+    GLXContext trial = glXCreateContext(display, visual, nullptr, True);
+    const bool refused = trap.Caught();
+    if (trial)
+        glXDestroyContext(display, trial);
+    if (!trial || refused)
+        return nullptr;
+    // The toolkit would report a failure in a message box of its own; the
+    // view records it and the program words it.
+    wxLogNull quiet;
     // No context attributes: the toolkit then asks for a legacy context,
     // which keeps every OpenGL 1.1 entry point.
     auto* context = new wxGLContext(drawable);
-    if (!context->IsOK()) {
+    if (trap.Caught() || !context->IsOK()) {
         delete context;
         return nullptr;
     }
@@ -207,9 +251,11 @@ wxGLContext* CWxGLBinding::CreateContext(wxGLCanvas* drawable)
 
 bool CWxGLBinding::MakeCurrent(wxGLCanvas* drawable, wxGLContext* context)
 {
-    if (!drawable || !context || drawable->GetXWindow() == 0)
+    Display* display = X11Display();
+    if (!display || !drawable || !context || drawable->GetXWindow() == 0)
         return false;
-    if (!context->SetCurrent(*drawable))
+    CX11ErrorTrap trap(display);
+    if (!context->SetCurrent(*drawable) || trap.Caught())
         return false;
     m_current = context;
     return true;
@@ -219,6 +265,7 @@ bool CWxGLBinding::DeleteContext(wxGLContext* context)
 {
     if (!context)
         return false;
+    CX11ErrorTrap trap(X11Display());
     // A context that is current is released first, so that no later call
     // draws through a context whose window is gone.
     if (context == m_current) {
@@ -227,7 +274,7 @@ bool CWxGLBinding::DeleteContext(wxGLContext* context)
         m_current = nullptr;
     }
     delete context;
-    return true;
+    return !trap.Caught();
 }
 
 bool CWxGLBinding::SwapBuffers(wxGLCanvas* drawable)

@@ -19,6 +19,12 @@ public:
 
     static CWxGLBinding& Instance();
 
+    // Whether the toolkit's display offers OpenGL: the GLX extension and at
+    // least one RGBA visual that OpenGL can draw to. The toolkit's GL canvas
+    // must not be created on a display without it (the toolkit asserts).
+    static bool DisplayHasOpenGL();
+
+    bool HasOpenGL() override;
     wxGLCanvas* GetDrawable(wxGLCanvas& window) override;
     void ReleaseDrawable(wxGLCanvas* drawable) override;
     int ChoosePixelFormat(wxGLCanvas* drawable, const GLPixelFormatRequest& request) override;

@@ -15,4 +15,11 @@ brask_add_test(platform_gl_tests NEEDS_DISPLAY
     ${CMAKE_CURRENT_LIST_DIR}/GlyphListsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WxGLBindingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenPointerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/X11ErrorTrapTest.cpp
+  LIBS brask_platform_gl brask_gl_test_support PkgConfig::X11)
+
+# The binding with an OpenGL driver that cannot be loaded: a program of its
+# own, since the driver is looked for once per process.
+brask_add_test(platform_gl_broken_driver_tests NEEDS_DISPLAY
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/BrokenDriverTest.cpp
   LIBS brask_platform_gl brask_gl_test_support)
