@@ -13,6 +13,7 @@
 #include <new>
 
 wxIMPLEMENT_CLASS(COpenGLView, wxGLCanvas);
+wxDEFINE_EVENT(EVT_OPENGL_SETUP_FAILED, wxCommandEvent);
 
 wxBEGIN_EVENT_TABLE(COpenGLView, wxGLCanvas)
     EVT_WINDOW_CREATE(COpenGLView::HandleCreate)
@@ -33,6 +34,19 @@ const char* const kDefaultOutlineFace = "Ariel";
 
 // At most this many stale errors are drained before a driver query.
 constexpr int kMaxStaleErrors = 16;
+
+const char* const kCannotStart = "Cannot start the 3-D view: ";
+
+// Why the set-up stopped, in plain words, by error index; the error text
+// follows in brackets. Indices 6 and 7 come after a sound set-up.
+const char* const kSetupFailureReasons[] = {
+    "",
+    "its window has nothing on the display to draw in",
+    "the display offers no double-buffered RGBA visual with a depth buffer",
+    "its window did not get a double-buffered RGBA visual with a depth buffer",
+    "the OpenGL driver could not make a rendering context",
+    "the OpenGL driver could not make the rendering context current",
+};
 
 } // namespace
 
@@ -110,6 +124,14 @@ void COpenGLView::CreateWhenRealized()
     SendSize();
     // The view is its frame's only window: keys go to it.
     SetFocus();
+    if (!m_contextReady) {
+        // Queued: whoever hears of it may show a message, which must not
+        // run inside the toolkit's realization of the window.
+        auto* failed = new wxCommandEvent(EVT_OPENGL_SETUP_FAILED, GetId());
+        failed->SetEventObject(this);
+        failed->SetString(wxString::FromUTF8(SetupFailureMessage()));
+        GetEventHandler()->QueueEvent(failed);
+    }
 }
 
 void COpenGLView::DestroyOnce()
@@ -125,7 +147,7 @@ int COpenGLView::OnCreate()
 {
     if (auto* frame = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this)))
         m_titleBase = frame->GetTitle();
-    InitRenderingContext();
+    m_contextReady = InitRenderingContext();
     m_startTime = Clock().Milliseconds();
     if (m_animate)
         m_lastFrameTime = m_startTime;
@@ -220,8 +242,29 @@ void COpenGLView::RecordError(int index)
     m_errorText = kErrorTexts[index];
 }
 
+std::string COpenGLView::SetupFailureMessage() const
+{
+    int index = 0;
+    while (index < static_cast<int>(sizeof kErrorTexts / sizeof kErrorTexts[0]) && kErrorTexts[index] != m_errorText)
+        ++index;
+    const int reasons = static_cast<int>(sizeof kSetupFailureReasons / sizeof kSetupFailureReasons[0]);
+    const char* reason = index > 0 && index < reasons ? kSetupFailureReasons[index] : "its OpenGL set-up failed";
+    return std::string(kCannotStart) + reason + " (" + m_errorText + ").";
+}
+
+bool COpenGLView::CanCreateOn(CGLBinding& binding, std::string& message)
+{
+    if (binding.HasOpenGL()) {
+        message.clear();
+        return true;
+    }
+    message = std::string(kCannotStart) + "the display has no OpenGL support.";
+    return false;
+}
+
 void COpenGLView::OnDestroy()
 {
+    m_contextReady = false;
     if (!Binding().DeleteContext(m_hRC))
         RecordError(6);
     // Deleting the context deleted every display list of the view.

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 
 class CClock;
 class CGLBinding;
@@ -21,6 +22,11 @@ enum StockScene {
     StockPlane = 5,
 };
 
+// Sent once by a view whose rendering context could not be set up, right
+// after its window was realized. A command event: it travels up to the
+// frame and on to the application. Its string is SetupFailureMessage().
+wxDECLARE_EVENT(EVT_OPENGL_SETUP_FAILED, wxCommandEvent);
+
 // A window that draws with OpenGL 1.1: its own context, current from the
 // moment the window is realized for the window's whole life; a paint-driven
 // render loop with an optional animation step at most every 30 ms and the
@@ -30,9 +36,11 @@ enum StockScene {
 // event table dispatches through them, so an override needs no table entry.
 //
 // The window is created by the constructor (the toolkit fixes a GL
-// canvas's visual then). The clock, pointer and binding seams must be set
-// before the window is realized (before its frame is shown); the defaults
-// are the desktop's.
+// canvas's visual then), so a view can only be made on a display that
+// offers OpenGL: ask CanCreateOn first. The clock, pointer and binding
+// seams must be set before the window is realized (before its frame is
+// shown); the defaults are the desktop's. A set-up that fails is recorded
+// and told once through EVT_OPENGL_SETUP_FAILED.
 class COpenGLView : public wxGLCanvas {
 public:
     explicit COpenGLView(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
@@ -55,6 +63,18 @@ public:
 
     // True once OnCreate has run (the window was realized).
     bool IsCreated() const { return m_created; }
+    // True once the rendering context is set up and current; false before
+    // and after a set-up that failed.
+    bool IsContextReady() const { return m_contextReady; }
+    // The first recorded error: one of kErrorTexts.
+    const char* GetErrorText() const { return m_errorText; }
+    // The set-up's first failure in words for the user, in the programs'
+    // manner: "Cannot start the 3-D view: <why> (<error text>)."
+    std::string SetupFailureMessage() const;
+    // Whether a view can be made on the binding's display at all. The
+    // toolkit cannot make an OpenGL window on a display without OpenGL; the
+    // message then says so.
+    static bool CanCreateOn(CGLBinding& binding, std::string& message);
 
     // The window style the view is created with: the requested style plus
     // clipping of children and siblings. Not virtual: the toolkit creates the
@@ -182,6 +202,7 @@ private:
     bool m_shiftDown = false;
     bool m_created = false;
     bool m_destroyed = false;
+    bool m_contextReady = false;
     wxTimer m_frameTimer;
     std::map<double, unsigned> m_sphereLists;
     std::map<double, unsigned> m_cubeLists;

@@ -2,6 +2,7 @@
 
 #include "game/glview/demo/DemoFrame.h"
 #include "game/glview/demo/DemoView.h"
+#include "platform/WxGLBinding.h"
 
 #include <wx/cmdline.h>
 
@@ -14,6 +15,13 @@ bool CDemoApp::OnInit()
 {
     if (!wxApp::OnInit())
         return false;
+    // A later set-up failure shows in the status bar; a display without
+    // OpenGL cannot have the view's window at all.
+    std::string message;
+    if (!COpenGLView::CanCreateOn(CWxGLBinding::Instance(), message)) {
+        std::fprintf(stderr, "glview-demo: %s\n", message.c_str());
+        return false;
+    }
     m_frame = new CDemoFrame(m_animate);
     // However the frame closes (timer, Escape, menu), its figures are kept.
     m_frame->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
