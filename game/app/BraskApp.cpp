@@ -4,7 +4,10 @@
 #include "game/app/MainFrame.h"
 #include "game/view/BraskView.h"
 #include "platform/ShellMain.h"
+#include "platform/WxGLBinding.h"
 #include "platform/X11Backend.h"
+
+#include <wx/msgdlg.h>
 
 #include <cmath>
 #include <cstdio>
@@ -14,7 +17,8 @@ wxIMPLEMENT_APP_NO_MAIN(CBraskApp);
 
 namespace {
 
-// Exit status when start-up ends because the named course cannot be opened.
+// Exit status when start-up ends because the named course cannot be opened
+// or the 3-D view cannot be started.
 constexpr int kStartupFailedStatus = 1;
 // Longest unattended run: a day.
 constexpr double kMaxQuitAfterSeconds = 86400.0;
@@ -31,6 +35,15 @@ int main(int argc, char** argv)
 bool CBraskApp::OnInit()
 {
     SetRegistryKey("Local AppWizard-Generated Applications");
+    // The game's window is an OpenGL window, which a display without
+    // OpenGL cannot have at all.
+    std::string message;
+    if (!COpenGLView::CanCreateOn(CWxGLBinding::Instance(), message)) {
+        ShowFailure(message);
+        m_startupFailed = true;
+        return true;
+    }
+    Bind(EVT_OPENGL_SETUP_FAILED, &CBraskApp::OnViewSetupFailed, this);
     m_frame = new CMainFrame(m_document);
     // Without a file the game waits, animation off, for a course to be
     // opened; a named course that cannot be opened ends the program after
@@ -52,7 +65,8 @@ int CBraskApp::OnRun()
 {
     if (m_startupFailed)
         return kStartupFailedStatus;
-    return wxApp::OnRun();
+    const int status = wxApp::OnRun();
+    return m_viewFailed ? kStartupFailedStatus : status;
 }
 
 int CBraskApp::OnExit()
@@ -90,4 +104,26 @@ void CBraskApp::OnQuitTimer(wxTimerEvent&)
     m_framesDrawn = m_frame->GetView()->FramesDrawn();
     m_frameRate = m_frame->GetView()->AverageFrameRate();
     m_frame->Close(true);
+}
+
+void CBraskApp::OnViewSetupFailed(wxCommandEvent& event)
+{
+    if (m_viewFailed || m_frame == nullptr)
+        return;
+    m_viewFailed = true;
+    // An unattended run must not close the frame under the message.
+    m_quitTimer.Stop();
+    // The window would only stay black: the message stands alone, as after
+    // a course that cannot be opened at start-up, and the program ends.
+    m_frame->Hide();
+    ShowFailure(event.GetString().utf8_string());
+    m_frame->Destroy();
+    m_frame = nullptr;
+}
+
+void CBraskApp::ShowFailure(const std::string& message)
+{
+    // The terminal keeps the reason too, beside the driver's own complaints.
+    std::fprintf(stderr, "Brask: %s\n", message.c_str());
+    wxMessageBox(wxString::FromUTF8(message), CMainFrame::GameOptions().appTitle, wxOK | wxICON_ERROR | wxCENTRE);
 }

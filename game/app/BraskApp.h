@@ -5,6 +5,8 @@
 #include <wx/app.h>
 #include <wx/timer.h>
 
+#include <string>
+
 class CMainFrame;
 
 // The game's application object: it owns the one document for the
@@ -20,10 +22,16 @@ private:
     // count, so that scripts can run the game unattended.
     void StartQuitTimer();
     void OnQuitTimer(wxTimerEvent& event);
+    // The view could not set up OpenGL: the game cannot be shown, so the
+    // program ends after saying why.
+    void OnViewSetupFailed(wxCommandEvent& event);
+    // A failure that ends the program, in a message box and on the terminal.
+    static void ShowFailure(const std::string& message);
 
     CBraskDoc m_document;
     CMainFrame* m_frame = nullptr;
     bool m_startupFailed = false;
+    bool m_viewFailed = false;
     wxTimer m_quitTimer;
     long m_framesDrawn = -1;
     double m_frameRate = 0.0;
