@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer into
+# build-asan/ and runs the whole test suite from there under a private Xvfb,
+# leaks checked. Every sanitizer report goes to a log folder, also those of
+# the programs the end-to-end tests start (whose output those tests keep to
+# themselves), and any report there fails the run, whatever ctest said.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=build-asan
+logs=$root/$build/sanitizer-logs
+# Full reports printed at the end; the rest stay in $logs.
+max_printed_reports=5
+
+started=$SECONDS
+
+# elapsed SINCE: minutes and seconds from SINCE (a $SECONDS value) to now.
+elapsed() {
+  local s=$(( SECONDS - $1 ))
+  printf '%d:%02d' $(( s / 60 )) $(( s % 60 ))
+}
+
+# stage NAME COMMAND...: runs one step of the run, saying which and how long
+# it took; a failing step fails the run at once.
+stage() {
+  local name=$1 begun=$SECONDS
+  shift
+  echo "sanitize: $name"
+  if ! "$@"; then
+    echo "sanitize: FAILED while $name (after $(elapsed "$begun"))" >&2
+    exit 1
+  fi
+  echo "sanitize: $name took $(elapsed "$begun")"
+}
+
+stage "configuring $build/" \
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRASK_SANITIZE=ON
+stage "compiling" cmake --build "$build" -j"$(nproc)"
+
+rm -rf "$logs"
+mkdir -p "$logs"
+# Reports go to files named after the program and its process id. Leak
+# stacks keep the sanitizers' default frame-pointer unwinding: the
+# suppression file relies on it (see there). UBSan is a runtime of its own
+# with its own options; it already stops at the first error, as the build
+# makes every check fatal.
+export ASAN_OPTIONS="log_path=$logs/asan:log_exe_name=1:halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1"
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="log_path=$logs/ubsan:log_exe_name=1:halt_on_error=1:print_stacktrace=1:report_error_type=1"
+# GTK's accessibility bridge would look for a bus the test display lacks and
+# keep what it allocated on the way (see scripts/lsan.supp).
+export NO_AT_BRIDGE=1
+
+tests_passed=true
+echo "sanitize: running the test suite"
+begun=$SECONDS
+if bash scripts/with-xvfb.sh ctest --test-dir "$build" --output-on-failure -j2; then
+  echo "sanitize: running the test suite took $(elapsed "$begun")"
+else
+  tests_passed=false
+  echo "sanitize: the test suite FAILED (after $(elapsed "$begun"))" >&2
+fi
+
+mapfile -t reports < <(find "$logs" -type f | sort)
+if (( ${#reports[@]} > 0 )); then
+  echo "sanitize: ${#reports[@]} sanitizer report(s) in $logs:" >&2
+  for report in "${reports[@]}"; do
+    echo "  $(basename "$report"): $(grep -m1 -E 'ERROR|runtime error|WARNING' "$report" || head -1 "$report")" >&2
+  done
+  for report in "${reports[@]:0:max_printed_reports}"; do
+    echo "==================== $(basename "$report")" >&2
+    cat "$report" >&2
+  done
+  echo "sanitize: FAILED: the sanitizers reported errors (above)" >&2
+  exit 1
+fi
+if ! $tests_passed; then
+  echo "sanitize: FAILED: tests failed under the sanitizers, with no sanitizer report" >&2
+  exit 1
+fi
+echo "sanitize: passed, no sanitizer reports, in $(elapsed "$started")"
