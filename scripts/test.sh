@@ -7,4 +7,5 @@ bash scripts/install-deps.sh
 bash scripts/build.sh
 echo "test: running the test suite"
 bash scripts/with-xvfb.sh ctest --test-dir build --output-on-failure -j2
+bash scripts/test-sanitized.sh
 bash scripts/fuzz.sh --seconds 15
