@@ -43,6 +43,22 @@ FLOOR=1 HOLE=2 START=3 FINISH=4
 # cell TYPE C0 C1 C2 C3 (corners counter-clockwise from the cell's (x, y))
 cell() { le16 "$1"; le16 "$2"; le16 "$3"; le16 "$4"; le16 "$5"; }
 
+# make_bad_courses: the files that look like courses and are not, in $WORK:
+# empty, seven-bytes, header-only, negative-width, negative-height, huge,
+# huge-row (.hfd each) and a folder named folder.hfd.
+make_bad_courses() {
+  : >"$WORK/empty.hfd"
+  printf '\x03\x00\x00\x00\x02\x00\x00' >"$WORK/seven-bytes.hfd"
+  { le32 3; le32 3; } >"$WORK/header-only.hfd"
+  { le32 -1; le32 5; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-width.hfd"
+  { le32 5; le32 -1; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-height.hfd"
+  # The sizes alone ask for 46 exabytes, or 21 GB: they must be refused
+  # before anything is allocated.
+  { le32 2147483647; le32 2147483647; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge.hfd"
+  { le32 2147483647; le32 1; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge-row.hfd"
+  mkdir "$WORK/folder.hfd"
+}
+
 # start_program LOG PROGRAM ARGS...: starts PROGRAM with its output in
 # $WORK/LOG; sets PROGRAM_PID.
 start_program() {

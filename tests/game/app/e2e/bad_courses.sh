@@ -6,16 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 
 step "the bad files"
-: >"$WORK/empty.hfd"
-printf '\x03\x00\x00\x00\x02\x00\x00' >"$WORK/seven-bytes.hfd"
-{ le32 3; le32 3; } >"$WORK/header-only.hfd"
-{ le32 -1; le32 5; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-width.hfd"
-{ le32 5; le32 -1; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-height.hfd"
-# The sizes alone ask for 46 exabytes, or 21 GB: they must be refused
-# before anything is allocated.
-{ le32 2147483647; le32 2147483647; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge.hfd"
-{ le32 2147483647; le32 1; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge-row.hfd"
-mkdir "$WORK/folder.hfd"
+make_bad_courses
 flat_course 8 8 >"$WORK/flat.hfd"
 
 # message_window TITLE: the id of a visible window so named that is not the
