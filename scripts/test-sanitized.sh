@@ -33,20 +33,38 @@ stage() {
   echo "sanitize: $name took $(elapsed "$begun")"
 }
 
+# Clang: its AddressSanitizer and UndefinedBehaviorSanitizer share one
+# runtime, so both write their reports to the log folder. GCC's separate
+# UBSan runtime ignores log_path and writes to stderr, which the end-to-end
+# tests keep to themselves.
+if ! command -v clang++ >/dev/null; then
+  echo "sanitize: clang++ is not installed (run scripts/install-deps.sh)" >&2
+  exit 1
+fi
+# CMake takes the compiler only when it first configures a folder; a
+# compiler change later would reset the cache and drop the options below.
+cache=$build/CMakeCache.txt
+if [ -f "$cache" ] && ! grep -Eq '^CMAKE_CXX_COMPILER:[A-Z]+=(.*/)?clang\+\+$' "$cache"; then
+  echo "sanitize: $build/ was configured with another compiler; starting it afresh"
+  rm -rf "$build"
+fi
 stage "configuring $build/" \
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRASK_SANITIZE=ON
+  env CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRASK_SANITIZE=ON
+if ! grep -q '^BRASK_SANITIZE:BOOL=ON$' "$cache"; then
+  echo "sanitize: FAILED: $build/ is not configured with BRASK_SANITIZE=ON" >&2
+  exit 1
+fi
 stage "compiling" cmake --build "$build" -j"$(nproc)"
 
 rm -rf "$logs"
 mkdir -p "$logs"
-# Reports go to files named after the program and its process id. Leak
-# stacks keep the sanitizers' default frame-pointer unwinding: the
-# suppression file relies on it (see there). UBSan is a runtime of its own
-# with its own options; it already stops at the first error, as the build
-# makes every check fatal.
-export ASAN_OPTIONS="log_path=$logs/asan:log_exe_name=1:halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1"
+# Reports of all three go to files named after the program and its process
+# id (UBSan takes the log path from ASan's options, as they share a
+# runtime). Leak stacks keep the default frame-pointer unwinding: the
+# suppression file relies on it (see there).
+export ASAN_OPTIONS="log_path=$logs/report:log_exe_name=1:halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="log_path=$logs/ubsan:log_exe_name=1:halt_on_error=1:print_stacktrace=1:report_error_type=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:report_error_type=1"
 # GTK's accessibility bridge would look for a bus the test display lacks and
 # keep what it allocated on the way (see scripts/lsan.supp).
 export NO_AT_BRIDGE=1
