@@ -11,7 +11,9 @@ packages=(
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
   fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  # clang's sanitizer runtime, and llvm-14 for the llvm-symbolizer that
+  # turns the addresses in its reports into names.
+  clang libclang-rt-14-dev llvm-14
   desktop-file-utils libxml2-utils appstream librsvg2-bin man-db
   dpkg-dev file lintian debootstrap
 )

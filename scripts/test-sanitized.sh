@@ -41,6 +41,14 @@ if ! command -v clang++ >/dev/null; then
   echo "sanitize: clang++ is not installed (run scripts/install-deps.sh)" >&2
   exit 1
 fi
+# The runtime names the functions in its reports with llvm-symbolizer (the
+# leak suppressions match on those names); without it every report, and
+# every process that merely starts, leaves a complaint in the log folder.
+symbolizer=$(command -v llvm-symbolizer-14 || command -v llvm-symbolizer || true)
+if [ -z "$symbolizer" ]; then
+  echo "sanitize: llvm-symbolizer is not installed (run scripts/install-deps.sh)" >&2
+  exit 1
+fi
 # CMake takes the compiler only when it first configures a folder; a
 # compiler change later would reset the cache and drop the options below.
 cache=$build/CMakeCache.txt
@@ -62,7 +70,7 @@ mkdir -p "$logs"
 # id (UBSan takes the log path from ASan's options, as they share a
 # runtime). Leak stacks keep the default frame-pointer unwinding: the
 # suppression file relies on it (see there).
-export ASAN_OPTIONS="log_path=$logs/report:log_exe_name=1:halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
+export ASAN_OPTIONS="external_symbolizer_path=$symbolizer:log_path=$logs/report:log_exe_name=1:halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:report_error_type=1"
 # GTK's accessibility bridge would look for a bus the test display lacks and
@@ -79,7 +87,23 @@ else
   echo "sanitize: the test suite FAILED (after $(elapsed "$begun"))" >&2
 fi
 
-mapfile -t reports < <(find "$logs" -type f | sort)
+# A report that holds nothing but the runtime's complaints about its
+# symbolizer is a broken tool, not a finding: say so apart.
+tool_line='external symbolizer|symbolizer (path|failed)'
+mapfile -t all_reports < <(find "$logs" -type f | sort)
+reports=()
+tool_reports=()
+for report in "${all_reports[@]}"; do
+  if grep -Evq "$tool_line|^[[:space:]]*\$" "$report"; then
+    reports+=("$report")
+  else
+    tool_reports+=("$report")
+  fi
+done
+if (( ${#tool_reports[@]} > 0 )); then
+  echo "sanitize: ${#tool_reports[@]} log(s) only say the runtime could not use $symbolizer:" >&2
+  head -3 "${tool_reports[0]}" >&2
+fi
 if (( ${#reports[@]} > 0 )); then
   echo "sanitize: ${#reports[@]} sanitizer report(s) in $logs:" >&2
   for report in "${reports[@]}"; do
@@ -90,6 +114,10 @@ if (( ${#reports[@]} > 0 )); then
     cat "$report" >&2
   done
   echo "sanitize: FAILED: the sanitizers reported errors (above)" >&2
+  exit 1
+fi
+if (( ${#tool_reports[@]} > 0 )); then
+  echo "sanitize: FAILED: the symbolizer did not work, so leaks could not be checked (above)" >&2
   exit 1
 fi
 if ! $tests_passed; then
