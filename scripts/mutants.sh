@@ -4,8 +4,10 @@
 # lets through is a gap in it. A tool for whoever changes the tests, not a
 # part of the test command; it takes an hour or more.
 #
-#   bash scripts/mutants.sh [--build DIR] [--list FILE] [ID...]
+#   bash scripts/mutants.sh [--build DIR] [--list FILE] [--tests REGEX] [ID...]
 #
+# --tests runs only the tests whose names match (ctest -R), to see what one
+# part of the suite catches on its own.
 # Prints one line per fault (caught by which test, or MISSED) and the same
 # table to DIR/mutants-report.txt. Without IDs every fault is tried.
 set -euo pipefail
@@ -13,10 +15,12 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build=build-mutants
 list=scripts/mutants.txt
+only=()
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
     --list) list=$2; shift 2 ;;
+    --tests) only=(-R "$2"); shift 2 ;;
     --) shift; break ;;
     -*) echo "mutants: unknown option $1" >&2; exit 2 ;;
     *) break ;;
@@ -77,7 +81,7 @@ for record in "${records[@]}"; do
     # Without the timings of earlier runs ctest keeps the declared order,
     # which puts the quick unit tests first; it stops at the first failure.
     rm -f "$build/Testing/Temporary/CTestCostData.txt"
-    if bash scripts/with-xvfb.sh ctest --test-dir "$build" --stop-on-failure -j2 >"$build/mutant-test.log" 2>&1; then
+    if bash scripts/with-xvfb.sh ctest --test-dir "$build" "${only[@]}" --stop-on-failure -j2 >"$build/mutant-test.log" 2>&1; then
       line="$id: MISSED - $what"
       missed=$((missed + 1))
     else
