@@ -12,8 +12,7 @@ std::size_t g_failAbove = 0;
 void* Allocate(std::size_t size)
 {
     if (g_watching) {
-        if (size > g_largest)
-            g_largest = size;
+        g_largest = size > g_largest ? size : g_largest;
         if (g_failAbove != 0 && size > g_failAbove)
             return nullptr;
     }
@@ -22,10 +21,9 @@ void* Allocate(std::size_t size)
 
 void* AllocateOrThrow(std::size_t size)
 {
-    void* p = Allocate(size);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    return p;
+    if (void* p = Allocate(size))
+        return p;
+    throw std::bad_alloc();
 }
 
 }  // namespace
@@ -37,18 +35,10 @@ CAllocationProbe::CAllocationProbe(std::size_t failAbove)
     g_watching = true;
 }
 
-CAllocationProbe::~CAllocationProbe()
-{
-    g_watching = false;
-    g_failAbove = 0;
-}
+CAllocationProbe::~CAllocationProbe() { g_watching = false; }
 
-std::size_t CAllocationProbe::Largest() const
-{
-    return g_largest;
-}
+std::size_t CAllocationProbe::Largest() const { return g_largest; }
 
-// The whole program's allocation goes through these while the tests run.
 void* operator new(std::size_t size) { return AllocateOrThrow(size); }
 void* operator new[](std::size_t size) { return AllocateOrThrow(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
@@ -57,5 +47,3 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }

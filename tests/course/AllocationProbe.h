@@ -2,16 +2,14 @@
 
 #include <cstddef>
 
-// Watches every operator new of the test program: how large the largest
-// request was, and optionally makes requests above a limit fail, so that
-// tests can prove a loader allocates nothing big and survives bad_alloc.
+// Watches every operator new of the test program while it lives: the largest
+// request, and optionally a failure for every request above a limit, so that
+// a test can show a loader allocates nothing big and survives bad_alloc.
 class CAllocationProbe {
 public:
-    // Starts watching; failAbove = 0 lets every request through.
-    explicit CAllocationProbe(std::size_t failAbove = 0);
+    explicit CAllocationProbe(std::size_t failAbove = 0);  // 0: none fails
     ~CAllocationProbe();
     CAllocationProbe(const CAllocationProbe&) = delete;
     CAllocationProbe& operator=(const CAllocationProbe&) = delete;
-
     std::size_t Largest() const;
 };
