@@ -1,14 +1,8 @@
 #include "fuzz/FuzzInput.h"
 
-void CFuzzInput::Skip(std::size_t bytes)
-{
-    m_pos = bytes < Remaining() ? m_pos + bytes : m_size;
-}
+void CFuzzInput::Skip(std::size_t bytes) { m_pos = bytes < Remaining() ? m_pos + bytes : m_size; }
 
-std::uint8_t CFuzzInput::Byte()
-{
-    return m_pos < m_size ? m_data[m_pos++] : 0;
-}
+std::uint8_t CFuzzInput::Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
 
 std::uint16_t CFuzzInput::U16()
 {
@@ -28,6 +22,5 @@ int CFuzzInput::IntInRange(int lowest, int highest)
     const std::int64_t span = static_cast<std::int64_t>(highest) - lowest + 1;
     if (span <= 1)
         return lowest;
-    const std::int64_t raw = span <= 256 ? Byte() : U16();
-    return static_cast<int>(lowest + raw % span);
+    return static_cast<int>(lowest + (span <= 256 ? Byte() : U16()) % span);
 }
