@@ -8,7 +8,7 @@
 #include <vector>
 
 // A document of a few numbers for the shell's tests: a count, then the
-// values. The values are replaced only when the file was read whole.
+// values, replaced only when the file was read whole.
 class CNumberDoc : public CDocument {
 public:
     void Serialize(CArchive& ar) override
@@ -28,17 +28,13 @@ public:
             ar >> v;
         m_values.swap(values);
     }
-
     bool OnNewDocument() override
     {
         ++m_newCount;
-        if (!m_acceptNew)
-            return false;
-        CDocument::OnNewDocument();
-        m_values.clear();
-        return true;
+        if (m_acceptNew)
+            m_values.clear();
+        return m_acceptNew && CDocument::OnNewDocument();
     }
-
     void Edit(std::int32_t value)
     {
         m_values.push_back(value);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-// A fresh folder under /tmp for one test, removed with everything in it.
+// A fresh folder under /tmp for one test, removed with all it holds.
 class CTempFolder {
 public:
     using Bytes = std::vector<std::uint8_t>;
@@ -26,25 +26,21 @@ public:
     CTempFolder(const CTempFolder&) = delete;
     CTempFolder& operator=(const CTempFolder&) = delete;
 
-    const std::string& Path() const { return m_path; }
-    std::string Path(const std::string& name) const { return m_path + "/" + name; }
-
+    std::string Path(const std::string& name = "") const { return name.empty() ? m_path : m_path + "/" + name; }
     Bytes Read(const std::string& name) const
     {
         std::ifstream in(Path(name), std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
-
     void Write(const std::string& name, const Bytes& bytes) const
     {
         std::ofstream(Path(name), std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
-
-    // Entries in the folder, to catch a temporary left behind.
-    std::size_t Count() const
+    // Entries in a folder, to catch a temporary left behind.
+    std::size_t Count(const std::string& name = "") const
     {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(Path(name)), {}));
     }
 
 private:
