@@ -10,13 +10,7 @@
 
 namespace {
 
-bool g_toolkitStarted = false;
-
-void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
-{
-    ADD_FAILURE() << "toolkit assertion " << cond << " (" << msg << ") in " << func << " at " << file << ":"
-                  << line;
-}
+bool g_started = false;
 
 class CWxTestEnvironment : public ::testing::Environment {
 public:
@@ -29,29 +23,27 @@ public:
         static char* argv[] = {name, nullptr};
         static int argc = 1;
         wxApp::SetInstance(new wxApp);
-        g_toolkitStarted = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-        wxSetAssertHandler(FailOnAssert);
+        g_started = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
+        wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond,
+                              const wxString& msg) {
+            ADD_FAILURE() << "toolkit assertion " << cond << " (" << msg << ") at " << file << ":" << line;
+        });
     }
-
     void TearDown() override
     {
-        if (!g_toolkitStarted)
+        if (!g_started)
             return;
         wxTheApp->OnExit();
         wxEntryCleanup();
-        g_toolkitStarted = false;
+        g_started = false;
     }
 };
 
-const ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new CWxTestEnvironment);
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new CWxTestEnvironment);
 
 }  // namespace
 
-bool HaveDisplay()
-{
-    return g_toolkitStarted;
-}
+bool HaveDisplay() { return g_started; }
 
 void PumpEventsOnce()
 {
@@ -71,13 +63,11 @@ void PumpEvents()
 bool PumpUntil(const std::function<bool()>& condition, int limitMs)
 {
     const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > limit)
-            return condition();
+    while (!condition() && std::chrono::steady_clock::now() < limit) {
         PumpEventsOnce();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    return true;
+    return condition();
 }
 
 MenuBarText ReadMenuBar(const wxMenuBar& bar)

@@ -10,29 +10,26 @@
 
 class wxMenuBar;
 
-// Tests that open windows start the toolkit once per test program, and only
-// when an X display is set; without one they skip. A toolkit assertion fails
-// the running test.
+// Tests that open windows start the toolkit once per test program, when an X
+// display is set; without one they skip. A toolkit assertion fails the test.
 bool HaveDisplay();
 
-#define BRASK_REQUIRE_DISPLAY()                          \
-    do {                                                 \
-        if (!HaveDisplay())                              \
-            GTEST_SKIP() << "needs an X display";        \
+#define BRASK_REQUIRE_DISPLAY()                   \
+    do {                                          \
+        if (!HaveDisplay())                       \
+            GTEST_SKIP() << "needs an X display"; \
     } while (false)
 
-// Runs the toolkit's pending events (paints, deferred calls) for a moment.
-void PumpEvents();
-
-// Runs the toolkit's pending events once over: paints, deferred calls,
-// pending deletions.
+// Runs the toolkit's pending events (paints, deferred calls, deletions) once
+// over, or for a moment.
 void PumpEventsOnce();
+void PumpEvents();
 
 // Pumps events until the condition holds or the (generous) limit passes;
 // the condition's last value.
 bool PumpUntil(const std::function<bool()>& condition, int limitMs = 10000);
 
 // A menu bar as text: each menu's label with its items' labels (shortcut
-// included after a tab), a separator as "-".
+// after a tab), a separator as "-".
 using MenuBarText = std::vector<std::pair<wxString, std::vector<wxString>>>;
 MenuBarText ReadMenuBar(const wxMenuBar& bar);
