@@ -1,5 +1,5 @@
-# Steps shared by the end-to-end tests of both programs. Sourced by each
-# program's own lib.sh with a short name for the work folder as $1.
+# Steps shared by the end-to-end tests of both programs, which start the
+# real programs under the test display and drive them with xdotool.
 set -euo pipefail
 
 skip() { echo "SKIP: $*"; exit 77; }
@@ -10,13 +10,11 @@ step() { echo "-- $*"; }
 command -v xdotool >/dev/null || skip "needs xdotool"
 command -v import >/dev/null || skip "needs ImageMagick"
 
-WORK=$(mktemp -d "/tmp/$1-e2e.XXXXXX")
+WORK=$(mktemp -d /tmp/brask-e2e.XXXXXX)
 # A fresh home: no saved placement, no recent files of the user's.
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
 mkdir -p "$HOME"
-# The program under test, once started.
 PROGRAM_PID=""
-
 cleanup() {
   if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
     kill "$PROGRAM_PID" 2>/dev/null || true
@@ -26,102 +24,127 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Little-endian integers and course cells, written as bytes.
-le16() {
-  local v=$1
-  (( v < 0 )) && v=$(( v + 65536 ))
-  printf "\\x$(printf %02x $(( v & 255 )))\\x$(printf %02x $(( (v >> 8) & 255 )))"
-}
-le32() {
-  local v=$1
-  (( v < 0 )) && v=$(( v + 4294967296 ))
-  printf "\\x$(printf %02x $(( v & 255 )))\\x$(printf %02x $(( (v >> 8) & 255 )))"
-  printf "\\x$(printf %02x $(( (v >> 16) & 255 )))\\x$(printf %02x $(( (v >> 24) & 255 )))"
-}
-# Cell types.
-FLOOR=1 HOLE=2 START=3 FINISH=4
-# cell TYPE C0 C1 C2 C3 (corners counter-clockwise from the cell's (x, y))
+# Course files: little-endian integers; `cell TYPE C0 C1 C2 C3`.
+le16() { printf "\\x$(printf %02x $(( $1 & 255 )))\\x$(printf %02x $(( ($1 >> 8) & 255 )))"; }
+le32() { le16 $(( $1 & 65535 )); le16 $(( ($1 >> 16) & 65535 )); }
 cell() { le16 "$1"; le16 "$2"; le16 "$3"; le16 "$4"; le16 "$5"; }
+FLOOR=1 HOLE=2 START=3 FINISH=4
+# course W H [X,Y=TYPE...]: flat Floor at height 0, with the cells named.
+course() {
+  local w=$1 h=$2 x y type spec
+  shift 2
+  le32 "$w"; le32 "$h"
+  for (( y = 0; y < h; y++ )); do
+    for (( x = 0; x < w; x++ )); do
+      type=$FLOOR
+      for spec in "$@"; do [ "${spec%=*}" = "$x,$y" ] && type=${spec#*=}; done
+      cell "$type" 0 0 0 0
+    done
+  done
+}
 
-# make_bad_courses: the files that look like courses and are not, in $WORK:
-# empty, seven-bytes, header-only, negative-width, negative-height, huge,
-# huge-row (.hfd each) and a folder named folder.hfd.
+# The files that look like courses and are not, in $WORK, by name.
+BAD_COURSES="empty seven-bytes header-only negative-width huge huge-row folder missing"
 make_bad_courses() {
   : >"$WORK/empty.hfd"
   printf '\x03\x00\x00\x00\x02\x00\x00' >"$WORK/seven-bytes.hfd"
   { le32 3; le32 3; } >"$WORK/header-only.hfd"
   { le32 -1; le32 5; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-width.hfd"
-  { le32 5; le32 -1; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-height.hfd"
-  # The sizes alone ask for 46 exabytes, or 21 GB: they must be refused
-  # before anything is allocated.
+  # The sizes alone ask for 46 exabytes, or 21 GB: refused before any
+  # allocation, or the program would die trying.
   { le32 2147483647; le32 2147483647; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge.hfd"
   { le32 2147483647; le32 1; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge-row.hfd"
   mkdir "$WORK/folder.hfd"
 }
 
-# start_program LOG PROGRAM ARGS...: starts PROGRAM with its output in
-# $WORK/LOG; sets PROGRAM_PID.
-start_program() {
-  local log=$1 program=$2
-  shift 2
-  "$program" "$@" >"$WORK/$log" 2>&1 &
-  PROGRAM_PID=$!
-}
+# start LOG PROGRAM ARGS...: starts PROGRAM, its output in $WORK/LOG.
+start() { "${@:2}" >"$WORK/$1" 2>&1 & PROGRAM_PID=$!; }
 
-# wait_window NAME-REGEX: prints the id of the visible window so named.
+# wait_window NAME-REGEX [NOT-ID]: the id of a visible window so named (other
+# than NOT-ID), waiting for it while the program runs.
 wait_window() {
   local i id
   for (( i = 0; i < 150; i++ )); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null || true); do
+      [ "$id" != "${2:-}" ] && { echo "$id"; return 0; }
+    done
     kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended while waiting for \"$1\""
     sleep 0.1
   done
   fail "no window named \"$1\""
 }
 
-# wait_no_window NAME-REGEX
 wait_no_window() {
   local i
-  for (( i = 0; i < 100; i++ )); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
+  for (( i = 0; i < 100; i++ )); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && sleep 0.1 || return 0; done
   fail "window \"$1\" is still there"
 }
 
-# focus WINDOW: there is no window manager, so give it the keyboard directly.
-focus() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-  sleep 0.3
-}
-
+# There is no window manager: windows get the keyboard directly.
+focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
 keys() { xdotool key --delay 100 "$@"; sleep 0.3; }
+
+# answer NAME-REGEX KEYS... [NOT-ID]: focuses the dialog so named and
+# presses the keys.
+answer() { focus "$(wait_window "$1" "${3:-}")"; keys "$2"; }
 
 # open_through_dialog FILE: Ctrl+O, then FILE typed into the Open dialog.
 open_through_dialog() {
-  local dialog
   keys ctrl+o
-  dialog=$(wait_window '^Open$')
-  focus "$dialog"
-  keys ctrl+l
+  answer '^Open$' ctrl+l
   xdotool type --delay 30 "$1"
   keys Return
 }
+save_as() { keys ctrl+s; answer '^Save As$' ctrl+a; xdotool type --delay 30 "$1"; keys Return; }
 
-# wait_exit: waits for the program to end; its exit status is left in
-# EXIT_STATUS. Not for command substitution: only this shell can collect
-# the status of its own child.
+# wait_exit: waits for the program to end and leaves its status in
+# EXIT_STATUS (not for command substitution: only this shell can collect it).
 wait_exit() {
   local i
-  for (( i = 0; i < 100; i++ )); do
-    if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
-      EXIT_STATUS=0
-      wait "$PROGRAM_PID" || EXIT_STATUS=$?
-      PROGRAM_PID=""
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the program did not end"
+  for (( i = 0; i < 100; i++ )); do kill -0 "$PROGRAM_PID" 2>/dev/null && sleep 0.1 || break; done
+  kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end"
+  EXIT_STATUS=0
+  wait "$PROGRAM_PID" || EXIT_STATUS=$?
+  PROGRAM_PID=""
+}
+expect_exit() { wait_exit; [ "$EXIT_STATUS" = "$1" ] || fail "exit status $EXIT_STATUS, not $1"; }
+quiet() { ! grep -q . "$WORK/$1" || { cat "$WORK/$1"; fail "the program wrote to its terminal"; }; }
+
+expect_title() {
+  local i
+  for (( i = 0; i < 30; i++ )); do [[ $(xdotool getwindowname "$1") =~ $2 ]] && return 0 || sleep 0.1; done
+  fail "title is \"$(xdotool getwindowname "$1")\", not \"$2\""
+}
+
+# wait_file_equals FILE EXPECTED-FILE
+wait_file_equals() {
+  local i
+  for (( i = 0; i < 50; i++ )); do cmp -s "$1" "$2" && return 0 || sleep 0.1; done
+  echo "found:    $(od -An -tx1 "$1" | tr -s ' \n' ' ')" >&2
+  echo "expected: $(od -An -tx1 "$2" | tr -s ' \n' ' ')" >&2
+  fail "$1 does not hold the expected bytes"
+}
+
+# editor_window TITLE-REGEX: the editor's main window, focused, as MAIN; its
+# view's first pixel row on screen as VIEW_TOP (the menu bar takes what the
+# first-start client area of 480 rows leaves).
+editor_window() {
+  MAIN=$(wait_window "$1")
+  sleep 0.5
+  focus "$MAIN"
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  WIN_X=$X VIEW_TOP=$(( Y + HEIGHT - 480 ))
+}
+# drag X1 Y1 X2 Y2: a left-button drag in view pixels.
+drag() {
+  xdotool mousemove $(( WIN_X + $1 )) $(( VIEW_TOP + $2 )) sleep 0.1 mousedown 1 sleep 0.1 \
+    mousemove $(( WIN_X + $3 )) $(( VIEW_TOP + $4 )) sleep 0.1 mouseup 1
+  sleep 0.3
+}
+# expect_pixel X Y R,G,B WHAT: the colour on screen at view pixel (X, Y).
+expect_pixel() {
+  local got
+  got=$(import -window root -crop "1x1+$(( WIN_X + $1 ))+$(( VIEW_TOP + $2 ))" -depth 8 txt:- \
+    | sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -1)
+  [ "$got" = "$3" ] || fail "view pixel ($1, $2) is $got, not $3 ($4)"
 }

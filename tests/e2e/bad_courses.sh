@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Files that look like courses and are not, in both programs. Named on the
+# command line each gets one message; the game then ends with status 1, the
+# editor offers a new course and ends with 1 when that is cancelled. Opened
+# through the Open dialog they leave the open course as it was. A course
+# with no cells is never saved. Arguments: Brask, Braskit.
+source "$(dirname "$0")/lib.sh"
+BRASK=$(realpath "$1")
+BRASKIT=$(realpath "$2")
+make_bad_courses
+course 3 2 1,1=$START >"$WORK/course.hfd"
+
+for name in $BAD_COURSES; do
+  step "$name.hfd on the command line"
+  start game.log "$BRASK" "$WORK/$name.hfd"
+  answer '^Brask$' Return
+  expect_exit 1
+  quiet game.log
+  start editor.log "$BRASKIT" "$WORK/$name.hfd"
+  answer '^Braskit$' Return
+  answer '^New Heightfield$' Escape
+  expect_exit 1
+done
+
+step "Game > Open... of bad files while a game runs; Escape still ends it"
+start game.log "$BRASK" "$WORK/course.hfd"
+GAME=$(wait_window 'Frames/sec')
+focus "$GAME"
+for name in empty header-only huge; do
+  open_through_dialog "$WORK/$name.hfd"
+  answer '^Brask$' Return "$GAME"
+  wait_no_window '^Open$'
+done
+focus "$GAME"
+keys Escape
+expect_exit 0
+
+step "File > Open... of bad files keeps the edited course, which Save then writes"
+start editor.log "$BRASKIT" "$WORK/course.hfd"
+editor_window '^course\.hfd - Braskit$'
+drag 10 10 10 10
+keys KP_Add
+for name in empty negative-width huge-row; do
+  open_through_dialog "$WORK/$name.hfd"
+  answer '^Braskit$' alt+n              # Don't Save the edit first
+  sleep 0.5
+  answer '^Braskit$' Return             # the message
+  wait_no_window '^Braskit$'
+  expect_title "$MAIN" '^\*course\.hfd - Braskit$'
+done
+keys ctrl+s
+{ le32 3; le32 2; for i in 1 2 3; do cell "$FLOOR" 0 0 0 0; done; cell "$FLOOR" 0 0 0 4; cell "$START" 0 0 0 0
+  cell "$FLOOR" 0 0 0 0; } >"$WORK/expected.hfd"
+wait_file_equals "$WORK/course.hfd" "$WORK/expected.hfd"
+
+step "no course, or one of 0 x 0 cells: Save is refused and writes nothing"
+keys alt+f n
+answer '^New Heightfield$' Return
+expect_title "$MAIN" '^Untitled - Braskit$'
+save_as "$WORK/nothing"
+answer '^Braskit$' Return "$MAIN"
+keys alt+f x
+expect_exit 0
+start game.log "$BRASK"
+GAME=$(wait_window '^Brask$')
+focus "$GAME"
+save_as "$WORK/nothing"
+answer '^Brask$' Return "$GAME"
+[ ! -e "$WORK/nothing.hfd" ] || fail "a course without cells was saved"
+focus "$GAME"
+keys Escape
+expect_exit 0
+echo "PASS"
