@@ -4,10 +4,12 @@
 # lets through is a gap in it. A tool for whoever changes the tests, not a
 # part of the test command; it takes an hour or more.
 #
-#   bash scripts/mutants.sh [--build DIR] [--list FILE] [--tests REGEX] [ID...]
+#   bash scripts/mutants.sh [--build DIR] [--list FILE] [--tests REGEX]
+#                           [--targets "TARGET..."] [ID...]
 #
-# --tests runs only the tests whose names match (ctest -R), to see what one
-# part of the suite catches on its own.
+# --tests runs only the tests whose names match (ctest -R), and --targets
+# builds only those targets, to see what one part of the suite catches on
+# its own.
 # Prints one line per fault (caught by which test, or MISSED) and the same
 # table to DIR/mutants-report.txt. Without IDs every fault is tried.
 set -euo pipefail
@@ -16,11 +18,13 @@ root=$PWD
 build=build-mutants
 list=scripts/mutants.txt
 only=()
+targets=()
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
     --list) list=$2; shift 2 ;;
     --tests) only=(-R "$2"); shift 2 ;;
+    --targets) read -ra targets <<<"$2"; targets=(--target "${targets[@]}"); shift 2 ;;
     --) shift; break ;;
     -*) echo "mutants: unknown option $1" >&2; exit 2 ;;
     *) break ;;
@@ -56,7 +60,7 @@ replace() {
 echo "mutants: configuring $build/"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 echo "mutants: building the unchanged code"
-cmake --build "$build" -j"$(nproc)" >/dev/null
+cmake --build "$build" "${targets[@]}" -j"$(nproc)" >/dev/null
 
 report=$build/mutants-report.txt
 : >"$report"
@@ -73,7 +77,7 @@ for record in "${records[@]}"; do
     restore
     line="$id: NOT APPLIED ($(cat "$build/replace.log")) - $what"
     broken=$((broken + 1))
-  elif ! cmake --build "$build" -j"$(nproc)" >"$build/mutant-build.log" 2>&1; then
+  elif ! cmake --build "$build" "${targets[@]}" -j"$(nproc)" >"$build/mutant-build.log" 2>&1; then
     restore
     line="$id: DOES NOT BUILD - $what"
     broken=$((broken + 1))
@@ -96,5 +100,5 @@ for record in "${records[@]}"; do
 done
 restore
 echo "mutants: putting the build back"
-cmake --build "$build" -j"$(nproc)" >/dev/null
+cmake --build "$build" "${targets[@]}" -j"$(nproc)" >/dev/null
 echo "mutants: $caught caught, $missed missed, $broken not tried (see $report)"

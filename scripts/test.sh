@@ -2,6 +2,7 @@
 # Installs what is missing, builds, and runs every test under a private Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/test-budget.sh
 echo "test: checking packages"
 bash scripts/install-deps.sh
 bash scripts/build.sh
