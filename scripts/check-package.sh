@@ -12,7 +12,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 here=$(pwd)
-roots=${BRASK_ROOT_DIR:-/var/tmp/brask-root}
 shots="$here/build-package/check"
 
 # Runs inside scripts/with-xvfb.sh, with the fresh root as $2.
@@ -67,7 +66,6 @@ if [ "${1:-}" = --under-xvfb ]; then
   exit 0
 fi
 
-[ "$(id -u)" -eq 0 ] || { echo "check-package: needs root (debootstrap, chroot, mounts)" >&2; exit 1; }
 deb=${1:-}
 if [ -z "$deb" ]; then
   debs=(build-package/brask_*.deb)
@@ -76,52 +74,8 @@ if [ -z "$deb" ]; then
 fi
 deb=$(realpath "$deb")
 
-# The Debian mirror this machine's apt uses, unless BRASK_MIRROR names one.
-mirror=${BRASK_MIRROR:-}
-if [ -z "$mirror" ]; then
-  mirror=$( { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } \
-    | sed -n -e 's|^URIs: *\([^ ]*/debian\)/*$|\1|p' -e 's|^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*/debian\)/* bookworm .*|\2|p' \
-    | head -1)
-  mirror=${mirror:-http://deb.debian.org/debian}
-fi
-
-base="$roots/base"
-if [ ! -e "$base/.brask-base-done" ]; then
-  echo "check-package: making a minimal Debian 12 root in $base from $mirror"
-  rm -rf "$base"
-  mkdir -p "$roots"
-  debootstrap --variant=minbase bookworm "$base" "$mirror" >"$roots/debootstrap.log" 2>&1 \
-    || { tail -20 "$roots/debootstrap.log" >&2; exit 1; }
-  touch "$base/.brask-base-done"
-else
-  echo "check-package: reusing the Debian 12 root in $base"
-fi
-
-root="$roots/fresh"
-mounts=()
-cleanup() {
-  local i
-  for (( i = ${#mounts[@]} - 1; i >= 0; i-- )); do
-    umount -l "${mounts[$i]}" 2>/dev/null || true
-  done
-}
-trap cleanup EXIT
-bind() {
-  mkdir -p "$root$2"
-  mount "${@:3}" --bind "$1" "$root$2"
-  mounts+=("$root$2")
-}
-
-echo "check-package: copying it to $root"
-# A run cut short may have left its mounts.
-for m in tmp/.X11-unix dev/pts dev sys proc; do umount -l "$root/$m" 2>/dev/null || true; done
-rm -rf --one-file-system "$root"
-cp -a "$base" "$root"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount -t proc proc "$root/proc"; mounts+=("$root/proc")
-bind /sys /sys
-bind /dev /dev
-bind /dev/pts /dev/pts
+source scripts/fresh-root.sh
+make_fresh_root fresh
 # The host's Xvfb socket, for the programs inside.
 bind /tmp/.X11-unix /tmp/.X11-unix
 cp "$deb" "$root/tmp/"
