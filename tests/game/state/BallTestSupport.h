@@ -1,31 +1,15 @@
 #pragma once
 
-#include "game/state/BallState.h"
 #include "game/state/BraskDoc.h"
 
-#include <ostream>
+#include <array>
 
-inline BallState BallOf(const CBraskDoc& doc)
+// The ball as x, y, z, angle, vx, vy, compared exactly and printed whole.
+using Ball = std::array<double, 6>;
+
+inline Ball BallOf(const CBraskDoc& doc)
 {
-    BallState b;
-    doc.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy);
+    Ball b;
+    doc.GetBall(b[0], b[1], b[2], b[3], b[4], b[5]);
     return b;
-}
-
-inline void SetBallOf(CBraskDoc& doc, const BallState& b)
-{
-    doc.SetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy);
-}
-
-// Exact: the physics is deterministic, and a step that must leave the ball
-// alone must leave every bit of it.
-inline bool operator==(const BallState& a, const BallState& b)
-{
-    return a.x == b.x && a.y == b.y && a.z == b.z && a.angle == b.angle && a.vx == b.vx && a.vy == b.vy;
-}
-
-inline void PrintTo(const BallState& b, std::ostream* os)
-{
-    *os << "ball at (" << b.x << ", " << b.y << ", " << b.z << ") angle " << b.angle << " velocity (" << b.vx
-        << ", " << b.vy << ")";
 }
