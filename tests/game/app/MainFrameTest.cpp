@@ -10,7 +10,6 @@
 #include <wx/fileconf.h>
 #include <wx/menu.h>
 #include <wx/sstream.h>
-#include <wx/stattext.h>
 #include <wx/statusbr.h>
 
 namespace {
@@ -39,10 +38,10 @@ protected:
     void TearDown() override
     {
         // Gone before the document it shows.
-        if (m_frame != nullptr) {
+        if (m_frame != nullptr)
             m_frame->Destroy();
+        if (HaveDisplay())
             PumpEventsOnce();
-        }
     }
 
     wxString Pane(int pane) { return m_frame->GetStatusBar()->GetStatusText(pane); }
@@ -72,20 +71,12 @@ TEST_F(GameMainFrame, HasTheGameEditViewAndHelpMenusInAWindowTheViewFills)
     EXPECT_EQ(m_frame->GetView()->GetSize(), m_frame->GetClientSize());
 }
 
-TEST_F(GameMainFrame, TheMessagePaneReadsReadyOrTheHighlightedItemsPrompt)
+TEST_F(GameMainFrame, TheStatusBarReadsReadyOrThePromptAndShowsTheLocksThatAreOn)
 {
     EXPECT_EQ(Pane(CMainFrame::MessagePane), "Ready");
     const std::pair<int, const char*> prompts[] = {
         {ID_FILE_OPEN, "Open an existing document"},
-        {ID_FILE_SAVE, "Save the active document"},
-        {ID_FILE_SAVE_AS, "Save the active document with a new name"},
-        {ID_APP_EXIT, "Quit the application; prompts to save documents"},
-        {ID_EDIT_UNDO, "Undo the last action"},
-        {ID_EDIT_CUT, "Cut the selection and put it on the Clipboard"},
-        {ID_EDIT_COPY, "Copy the selection and put it on the Clipboard"},
-        {ID_EDIT_PASTE, "Insert Clipboard contents"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar"},
-        {ID_APP_ABOUT, "Display program information, version number and copyright"},
         {CMainFrame::kGameNewCommand, ""},
     };
     for (const auto& [id, prompt] : prompts) {
@@ -94,22 +85,15 @@ TEST_F(GameMainFrame, TheMessagePaneReadsReadyOrTheHighlightedItemsPrompt)
     }
     Send(wxMenuEvent(wxEVT_MENU_CLOSE, wxID_ANY, m_frame->GetMenuBar()->GetMenu(0)));
     EXPECT_EQ(Pane(CMainFrame::MessagePane), "Ready");
-}
 
-TEST_F(GameMainFrame, IndicatorsShowTheirNamesWhileTheirLocksAreOn)
-{
-    for (const KeyLockStates& locks : {KeyLockStates{true, false, false}, KeyLockStates{false, true, false},
-                                       KeyLockStates{false, false, true}, KeyLockStates{false, false, false}}) {
+    // The indicators are kept up to date whenever the game is idle.
+    for (const KeyLockStates& locks : {KeyLockStates{true, false, true}, KeyLockStates{false, true, false}}) {
         m_locks.states = locks;
-        m_frame->UpdateIndicators();
+        PumpEventsOnce();
         EXPECT_EQ(Pane(CMainFrame::CapsPane), locks.caps ? "CAP" : "");
         EXPECT_EQ(Pane(CMainFrame::NumPane), locks.num ? "NUM" : "");
         EXPECT_EQ(Pane(CMainFrame::ScrollPane), locks.scroll ? "SCRL" : "");
     }
-    // Kept up to date whenever the game is idle.
-    m_locks.states = KeyLockStates{true, false, false};
-    PumpEventsOnce();
-    EXPECT_EQ(Pane(CMainFrame::CapsPane), "CAP");
 }
 
 TEST_F(GameMainFrame, ViewStatusBarHidesAndShowsItWithTheCheckMark)
@@ -130,13 +114,7 @@ TEST_F(GameMainFrame, AboutBoxNamesTheGameAndItsVersion)
 {
     CAboutDialog dialog(m_frame);
     EXPECT_EQ(dialog.GetTitle(), "About Brask");
-    std::vector<wxString> texts;
-    for (wxWindow* child : dialog.GetChildren()) {
-        if (auto* text = dynamic_cast<wxStaticText*>(child))
-            texts.push_back(text->GetLabel());
-    }
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0], "Brask Version 1.0");
+    EXPECT_NE(wxWindow::FindWindowByLabel("Brask Version 1.0", &dialog), nullptr);
 }
 
 } // namespace
