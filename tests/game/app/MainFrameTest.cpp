@@ -1,5 +1,5 @@
-// The game's main window: menus and shortcuts, the status bar's prompts,
-// Ready text and lock indicators, View > Status Bar, and the about box.
+// The game's main window: menus and shortcuts, the about box, and the status
+// bar with its prompts, Ready text and lock indicators.
 #include "game/app/AboutDialog.h"
 #include "game/app/MainFrame.h"
 #include "game/state/BraskDoc.h"
@@ -46,18 +46,14 @@ protected:
 
     wxString Pane(int pane) { return m_frame->GetStatusBar()->GetStatusText(pane); }
 
-    void Send(wxEvent&& event)
-    {
-        event.SetEventObject(m_frame);
-        m_frame->ProcessWindowEvent(event);
-    }
+    void Send(wxEvent&& event) { m_frame->ProcessWindowEvent(event); }
 
     CBraskDoc m_doc;
     CFakeKeyLocks m_locks;
     CMainFrame* m_frame = nullptr;
 };
 
-TEST_F(GameMainFrame, HasTheGameEditViewAndHelpMenusInAWindowTheViewFills)
+TEST_F(GameMainFrame, HasTheGameEditViewAndHelpMenusAndTheAboutBoxNamesTheVersion)
 {
     const MenuBarText menus = {
         {"&Game", {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "E&xit"}},
@@ -69,9 +65,13 @@ TEST_F(GameMainFrame, HasTheGameEditViewAndHelpMenusInAWindowTheViewFills)
     EXPECT_EQ(m_frame->GetMenuBar()->FindItem(ID_FILE_NEW), nullptr) << "File New would leave the game";
     EXPECT_EQ(m_frame->GetClientSize(), wxSize(800, 600));
     EXPECT_EQ(m_frame->GetView()->GetSize(), m_frame->GetClientSize());
+
+    CAboutDialog about(m_frame);
+    EXPECT_EQ(about.GetTitle(), "About Brask");
+    EXPECT_NE(wxWindow::FindWindowByLabel("Brask Version 1.0", &about), nullptr);
 }
 
-TEST_F(GameMainFrame, TheStatusBarReadsReadyOrThePromptAndShowsTheLocksThatAreOn)
+TEST_F(GameMainFrame, TheStatusBarReadsReadyOrThePromptShowsTheLocksThatAreOnAndCanBeHidden)
 {
     EXPECT_EQ(Pane(CMainFrame::MessagePane), "Ready");
     const std::pair<int, const char*> prompts[] = {
@@ -94,27 +94,13 @@ TEST_F(GameMainFrame, TheStatusBarReadsReadyOrThePromptAndShowsTheLocksThatAreOn
         EXPECT_EQ(Pane(CMainFrame::NumPane), locks.num ? "NUM" : "");
         EXPECT_EQ(Pane(CMainFrame::ScrollPane), locks.scroll ? "SCRL" : "");
     }
-}
 
-TEST_F(GameMainFrame, ViewStatusBarHidesAndShowsItWithTheCheckMark)
-{
-    const int viewHeight = m_frame->GetView()->GetSize().y;
-    for (bool shown : {false, true}) {
-        Send(wxCommandEvent(wxEVT_MENU, ID_VIEW_STATUS_BAR));
-        m_frame->UpdateWindowUI();
-        EXPECT_EQ(m_frame->GetStatusBar()->IsShown(), shown);
-        EXPECT_EQ(m_frame->GetMenuBar()->IsChecked(ID_VIEW_STATUS_BAR), shown);
-        // The view takes the room, or gives it back, once the toolkit lays
-        // the window out again.
-        EXPECT_TRUE(PumpUntil([&] { return (m_frame->GetView()->GetSize().y == viewHeight) == shown; }, 3000));
-    }
-}
-
-TEST_F(GameMainFrame, AboutBoxNamesTheGameAndItsVersion)
-{
-    CAboutDialog dialog(m_frame);
-    EXPECT_EQ(dialog.GetTitle(), "About Brask");
-    EXPECT_NE(wxWindow::FindWindowByLabel("Brask Version 1.0", &dialog), nullptr);
+    // View > Status Bar hides it and clears the check mark; the view takes the room.
+    const int height = m_frame->GetView()->GetSize().y;
+    Send(wxCommandEvent(wxEVT_MENU, ID_VIEW_STATUS_BAR));
+    m_frame->UpdateWindowUI();
+    EXPECT_FALSE(m_frame->GetStatusBar()->IsShown() || m_frame->GetMenuBar()->IsChecked(ID_VIEW_STATUS_BAR));
+    EXPECT_TRUE(PumpUntil([&] { return m_frame->GetView()->GetSize().y > height; }, 3000));
 }
 
 } // namespace

@@ -6,12 +6,10 @@
 #include "platform/WxGLBinding.h"
 #include "tests/platform/WxTestEnvironment.h"
 
-#include <wx/app.h>
 #include <wx/frame.h>
 
 #include <GL/gl.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -32,18 +30,24 @@ public:
 // error it records: 1 drawable, 2 choose and 3 set the format, 4 create and
 // 5 make the context current, 6 delete it, 7 swap.
 class CFaultyBinding : public CWxGLBinding {
-    using Base = CWxGLBinding;
+    using Real = CWxGLBinding;
     using Format = GLPixelFormatRequest;
 
 public:
-    wxGLCanvas* GetDrawable(wxGLCanvas& w) override { return Fails(1) ? nullptr : Base::GetDrawable(w); }
-    int ChoosePixelFormat(wxGLCanvas* d, const Format& f) override { return Fails(2) ? 0 : Base::ChoosePixelFormat(d, f); }
-    bool SetPixelFormat(wxGLCanvas* d, int i, const Format& f) override { return !Fails(3) && Base::SetPixelFormat(d, i, f); }
-    wxGLContext* CreateContext(wxGLCanvas* d) override { return Fails(4) ? nullptr : Base::CreateContext(d); }
-    bool MakeCurrent(wxGLCanvas* d, wxGLContext* c) override { return !Fails(5) && Base::MakeCurrent(d, c); }
+    wxGLCanvas* GetDrawable(wxGLCanvas& w) override { return Fails(1) ? nullptr : Real::GetDrawable(w); }
+    int ChoosePixelFormat(wxGLCanvas* d, const Format& f) override
+    {
+        return Fails(2) ? 0 : Real::ChoosePixelFormat(d, f);
+    }
+    bool SetPixelFormat(wxGLCanvas* d, int n, const Format& f) override
+    {
+        return !Fails(3) && Real::SetPixelFormat(d, n, f);
+    }
+    wxGLContext* CreateContext(wxGLCanvas* d) override { return Fails(4) ? nullptr : Real::CreateContext(d); }
+    bool MakeCurrent(wxGLCanvas* d, wxGLContext* c) override { return !Fails(5) && Real::MakeCurrent(d, c); }
     // A failing delete still deletes: no context outlives its window.
-    bool DeleteContext(wxGLContext* c) override { ++deletes; return Base::DeleteContext(c) && !Fails(6); }
-    bool SwapBuffers(wxGLCanvas* d) override { g_log += "Swap "; return !Fails(7) && Base::SwapBuffers(d); }
+    bool DeleteContext(wxGLContext* c) override { ++deletes; return Real::DeleteContext(c) && !Fails(6); }
+    bool SwapBuffers(wxGLCanvas* d) override { g_log += "Swap "; return !Fails(7) && Real::SwapBuffers(d); }
 
     std::set<int> failing;
     int deletes = 0;
@@ -54,8 +58,7 @@ private:
 
 constexpr int kWidth = 400, kHeight = 300;
 
-// The view with its hooks logged, each frame's picture kept, and the stock
-// camera's pose open.
+// The view with its hooks logged and the stock camera's pose open.
 class CTestView : public COpenGLView {
 public:
     // Animating from the start, as a subclass's constructor may ask.
@@ -65,29 +68,11 @@ public:
     void AnimateStep() override { g_log += "Animate "; COpenGLView::AnimateStep(); }
     bool PrepareFrame() override { g_log += "Prepare "; return COpenGLView::PrepareFrame(); }
     void DrawStockScene() override { g_log += "Stock "; COpenGLView::DrawStockScene(); }
-    bool DrawScene() override
-    {
-        g_log += "Scene ";
-        const bool drawn = COpenGLView::DrawScene();
-        // Read before the swap, after which the back buffer is undefined.
-        picture.resize(kWidth * kHeight * 3);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, picture.data());
-        return drawn;
-    }
+    bool DrawScene() override { g_log += "Scene "; return COpenGLView::DrawScene(); }
     void FinishFrame() override { g_log += "Finish "; COpenGLView::FinishFrame(); }
     bool ApplyProjection(double aspect) override { lastAspect = aspect; return COpenGLView::ApplyProjection(aspect); }
     void OnDestroy() override { COpenGLView::OnDestroy(); s_errorAtDestroy = GetErrorText(); }
 
-    // Pixels of the last frame near the colour.
-    int Count(int r, int g, int b) const
-    {
-        int n = 0;
-        for (size_t i = 0; i < picture.size(); i += 3)
-            n += std::abs(picture[i] - r) + std::abs(picture[i + 1] - g) + std::abs(picture[i + 2] - b) <= 6;
-        return n;
-    }
-
-    std::vector<unsigned char> picture;
     double lastAspect = 0.0;
     static inline std::string s_errorAtDestroy;
 };
@@ -97,19 +82,11 @@ using Pose = std::vector<double>;
 
 class OpenGLView : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        BRASK_REQUIRE_DISPLAY();
-        // A failed set-up's notice travels up past the frame to the application.
-        wxTheApp->Bind(EVT_OPENGL_SETUP_FAILED, &OpenGLView::OnHeard, this);
-    }
-
+    void SetUp() override { BRASK_REQUIRE_DISPLAY(); }
     void TearDown() override
     {
-        if (!HaveDisplay())
-            return;
-        wxTheApp->Unbind(EVT_OPENGL_SETUP_FAILED, &OpenGLView::OnHeard, this);
-        Destroy();
+        if (HaveDisplay())
+            Destroy();
     }
 
     // A shown frame holding the view, realized, with its queued events
@@ -117,6 +94,10 @@ protected:
     CTestView& Create(bool animate = false, const wxString& title = "Brask")
     {
         m_frame = new wxFrame(nullptr, wxID_ANY, title);
+        m_frame->Bind(EVT_OPENGL_SETUP_FAILED, [this](wxCommandEvent& event) {
+            m_heard.push_back(event.GetString().utf8_string());
+            event.Skip();  // on to the application
+        });
         m_view = new CTestView(m_frame, animate);
         m_view->SetClock(m_clock);
         m_view->SetBinding(m_binding);
@@ -145,20 +126,7 @@ protected:
         return g_log.size() != before;
     }
 
-    void Press(unsigned key, bool shift = false, int times = 1)
-    {
-        m_view->SetShiftDown(shift);
-        for (int i = 0; i < times; ++i)
-            m_view->OnKeyDown(key, 1, 0);
-    }
-
-    Pose CameraPose() const
-    {
-        return {m_view->m_position[0], m_view->m_position[1], m_view->m_position[2],
-                m_view->m_angles[0],   m_view->m_angles[1],   m_view->m_angles[2]};
-    }
     wxString Title() const { return m_frame->GetTitle(); }
-    void OnHeard(wxCommandEvent& event) { m_heard.push_back(event.GetString().utf8_string()); }
 
     CFakeClock m_clock;
     CFaultyBinding m_binding;
@@ -191,7 +159,7 @@ TEST_F(OpenGLView, AFailedSetUpStepIsTheErrorForGoodAndIsToldOnceInWords)
 
     // A sound set-up tells nothing; a failure after it is recorded.
     m_heard.clear();
-    m_binding.failing = {};
+    m_binding.failing.clear();
     EXPECT_TRUE(Create().IsContextReady());
     EXPECT_STREQ(m_view->GetErrorText(), "No Error");
     m_binding.failing = {6};
@@ -205,41 +173,28 @@ TEST_F(OpenGLView, AFailedSetUpStepIsTheErrorForGoodAndIsToldOnceInWords)
     EXPECT_EQ(m_binding.deletes, 1);
 }
 
-TEST_F(OpenGLView, AnimatedFramesComeAtLeast30MillisecondsApartAcrossTheClocksWrap)
+TEST_F(OpenGLView, AnimatedFramesComeAtLeast30MsApartWithTheRateInEvery16thTitle)
 {
-    const uint32_t start = 0xFFFFFFE0u;
+    const uint32_t start = 0xFFFFFFE0u;  // the clock wraps on the way
+    const wxString base(wxS('T'), 185);  // titles are cut at 200 characters
     m_clock.now = start;
-    Create(true);  // the loop's clock starts with the window: nothing is due yet
+    Create(true, base);  // the loop's clock starts with the window: nothing is due yet
     EXPECT_FALSE(PaintAt(start + 29));
     EXPECT_TRUE(PaintAt(start + 30));
     EXPECT_EQ(g_log, "Animate Prepare Stock Scene Swap Finish ");
+    // The program's first animated frame already shows the rate.
+    EXPECT_EQ(Title(), base + " ( 33 Frames/se");
     EXPECT_FALSE(PaintAt(start + 59));
     EXPECT_TRUE(PaintAt(start + 60));
-
-    // However long a frame took, the next is asked for no sooner than the
-    // interval allows, and never at once: the event loop must get to its
-    // idle work (deferred calls, closing windows) between slow frames.
-    for (uint32_t took : {0u, 10u, 25u, 26u, 110u, 0xFFFFFFF0u})
-        EXPECT_EQ(COpenGLView::NextFrameDelay(took), took <= 25 ? 30 - took : 5u) << took;
-}
-
-TEST_F(OpenGLView, TheTitleShowsTheRateOnEvery16thAnimatedFrameCutAt200Characters)
-{
-    const wxString base(wxS('T'), 185);
-    Create(true, base);
-    uint32_t now = m_clock.now;
-    // The frames are counted across the process's views: to the next title first.
-    for (int frame = 0; frame < 16 && Title() == base; ++frame)
+    // Then every 16th frame.
+    uint32_t now = start + 60;
+    m_frame->SetTitle("marker");
+    for (int frame = 2; frame < 16; ++frame) {
         ASSERT_TRUE(PaintAt(now += 40));
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(Title(), base + " ( 25 Frames/se");
-        m_frame->SetTitle("marker");
-        for (int frame = 1; frame < 16; ++frame) {
-            ASSERT_TRUE(PaintAt(now += 40));
-            ASSERT_EQ(Title(), "marker") << "frame " << frame;
-        }
-        ASSERT_TRUE(PaintAt(now += 40));
+        ASSERT_EQ(Title(), "marker") << "frame " << frame;
     }
+    ASSERT_TRUE(PaintAt(now += 40));
+    EXPECT_EQ(Title(), base + " ( 25 Frames/se");
     m_view->OnToggleAnimation();
     EXPECT_EQ(Title(), base) << "switched off, the plain title is back";
 }
@@ -247,73 +202,66 @@ TEST_F(OpenGLView, TheTitleShowsTheRateOnEvery16thAnimatedFrameCutAt200Character
 TEST_F(OpenGLView, EachCameraKeyStepsOneVelocityByAFifthOfItsBound)
 {
     struct Keys { unsigned key; int times; bool shift; };
-    // The pose a second after the keys: the velocities they set.
+    // The position and angles a second after the keys: the velocities they set.
     const struct { std::vector<Keys> keys; Pose pose; } cases[] = {
         {{{VK_LEFT, 6, false}}, {5, 0, 0, 0, 0, 0}},  // five presses reach the bound
         {{{VK_LEFT, 6, false}, {VK_RIGHT, 1, false}}, {4, 0, 0, 0, 0, 0}},
-        {{{VK_DOWN, 7, false}}, {0, 0, -5, 0, 0, 0}},
-        {{{VK_SUBTRACT, 1, false}}, {0, 1, 0, 0, 0, 0}},
-        {{{VK_ADD, 1, false}}, {0, -1, 0, 0, 0, 0}},
-        {{{VK_UP, 6, true}}, {0, 0, 0, 0, 0, 90}},
-        {{{VK_ADD, 1, true}}, {0, 0, 0, 0, -18, 0}},
-        {{{VK_LEFT, 2, true}, {VK_RIGHT, 1, true}}, {0, 0, 0, 18, 0, 0}},
+        {{{VK_DOWN, 7, false}, {VK_SUBTRACT, 2, false}, {VK_ADD, 1, false}}, {0, 1, -5, 0, 0, 0}},
+        // With Shift the angular velocities, up to 90 degrees a second.
+        {{{VK_UP, 6, true}, {VK_ADD, 1, true}, {VK_LEFT, 2, true}, {VK_RIGHT, 1, true}}, {0, 0, 0, 18, -18, 90}},
         {{{VK_LEFT, 1, false}, {VK_UP, 1, true}, {VK_CLEAR, 1, false}}, {0, 0, 0, 0, 0, 0}},
         {{{VK_SPACE, 1, false}, {'A', 1, true}}, {0, 0, 0, 0, 0, 0}},
     };
     Create(true);
     uint32_t now = m_clock.now;
     for (const auto& c : cases) {
-        Press(VK_HOME, true);  // back at the start pose, and at rest
+        m_view->SetShiftDown(true);
+        m_view->OnKeyDown(VK_HOME, 1, 0);  // Shift+Home: back at the start pose, and at rest
+        for (const Keys& keys : c.keys) {
+            m_view->SetShiftDown(keys.shift);
+            for (int i = 0; i < keys.times; ++i)
+                m_view->OnKeyDown(keys.key, 1, 0);
+        }
         ASSERT_TRUE(PaintAt(now += 1000));
-        for (const Keys& keys : c.keys)
-            Press(keys.key, keys.shift, keys.times);
-        ASSERT_TRUE(PaintAt(now += 1000));
-        EXPECT_EQ(CameraPose(), c.pose) << "case " << &c - cases;
+        const double *p = m_view->m_position, *a = m_view->m_angles;
+        EXPECT_EQ(Pose({p[0], p[1], p[2], a[0], a[1], a[2]}), c.pose) << "case " << &c - cases;
     }
-    // Home alone restores the pose and leaves the camera moving.
-    Press(VK_SUBTRACT);
-    PaintAt(now += 500);
-    Press(VK_HOME);
-    PaintAt(now += 500);
-    EXPECT_EQ(CameraPose(), (Pose{0, 0.5, 0, 0, 0, 0}));
 }
 
-TEST_F(OpenGLView, WithoutAnimationEachPaintDrawsTheDefaultFrameAndOnlyEscapeActs)
+TEST_F(OpenGLView, WithoutAnimationEveryPaintDrawsTheSphereAndCubeOnTheCheckerboard)
 {
     Create();
-    int closes = 0;
-    m_frame->Bind(wxEVT_CLOSE_WINDOW, [&closes](wxCloseEvent& event) { ++closes; event.Veto(); });
-    Press(VK_LEFT);
-    Press(VK_UP, true);
-    EXPECT_TRUE(PaintAt(m_clock.now));
-    EXPECT_TRUE(PaintAt(m_clock.now));
+    EXPECT_TRUE(PaintAt(m_clock.now) && PaintAt(m_clock.now));
     EXPECT_EQ(g_log, "Prepare Stock Scene Swap Finish Prepare Stock Scene Swap Finish ");
     EXPECT_EQ(Title(), "Brask");
-    // The sphere and cube on the checkerboard.
-    EXPECT_GT(m_view->Count(13, 13, 13), 2000) << "dark squares";
-    EXPECT_GT(m_view->Count(230, 230, 230), 2000) << "light squares";
-    EXPECT_GT(m_view->Count(255, 0, 0), 100) << "the red sphere";
-    EXPECT_GT(m_view->Count(128, 128, 255), 100) << "the light blue cube";
-
-    m_view->OnToggleAnimation();
-    PaintAt(m_clock.now + 1000);
-    EXPECT_EQ(CameraPose(), (Pose{0, 0, 0, 0, 0, 0})) << "the keys had set no velocity";
-    Press(VK_ESCAPE);
-    EXPECT_EQ(closes, 0) << "closed inside the key handler";
-    EXPECT_TRUE(PumpUntil([&closes] { return closes == 1; }));
+    // The frame again, without the swap that leaves the back buffer undefined.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    m_view->DrawStockScene();
+    m_view->DrawScene();
+    std::vector<unsigned char> p(kWidth * kHeight * 3);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+    const auto count = [&p](int r, int g, int b) {
+        int n = 0;
+        for (size_t i = 0; i < p.size(); i += 3)
+            n += std::abs(p[i] - r) + std::abs(p[i + 1] - g) + std::abs(p[i + 2] - b) <= 6;
+        return n;
+    };
+    EXPECT_GT(count(13, 13, 13), 2000) << "dark squares";
+    EXPECT_GT(count(230, 230, 230), 2000) << "light squares";
+    EXPECT_GT(count(255, 0, 0), 100) << "the red sphere";
+    EXPECT_GT(count(128, 128, 255), 100) << "the light blue cube";
 }
 
-TEST_F(OpenGLView, ASizeReachesViewportAndProjectionAndAnEmptyOneNothing)
+TEST_F(OpenGLView, TheFramesSizeReachesViewportAndProjectionAndAnEmptySizeNothing)
 {
-    Create().OnSize(0, 800, 600);
-    m_view->OnSize(0, 800, 0);
+    Create().OnSize(0, 800, 0);
     m_view->OnSize(0, -1, 600);
+    EXPECT_DOUBLE_EQ(m_view->lastAspect, double(kWidth) / kHeight);
+    m_frame->SetClientSize(300, 200);
+    EXPECT_TRUE(PumpUntil([this] { return m_view->lastAspect == 1.5; }));
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(Pose(viewport, viewport + 4), (Pose{0, 0, 800, 600}));
-    EXPECT_DOUBLE_EQ(m_view->lastAspect, 800.0 / 600.0);
-    m_frame->SetClientSize(300, 300);
-    EXPECT_TRUE(PumpUntil([this] { return m_view->lastAspect == 1.0; })) << "the frame's new size";
+    EXPECT_EQ(Pose(viewport, viewport + 4), (Pose{0, 0, 300, 200}));
 }
 
 } // namespace
