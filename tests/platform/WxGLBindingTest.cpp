@@ -1,6 +1,5 @@
 // The desktop's OpenGL binding: which renderers count as software, the
-// context it gives a view's window, and how far its glyph lists move the pen.
-#include "platform/FontRequest.h"
+// context it gives a view's window, and how far its bitmap glyphs advance.
 #include "platform/WxGLBinding.h"
 #include "tests/platform/WxTestEnvironment.h"
 
@@ -50,19 +49,16 @@ protected:
             m_frame->Destroy();
     }
 
-    // Where the pen stands after the text's glyphs from x = 0: outline
-    // glyphs move the modelview matrix, bitmap glyphs the raster position.
-    double PenAfter(const char* text, bool bitmap)
+    // How far the text's glyphs move the raster position, in pixels.
+    double Advance(const char* text)
     {
-        GLdouble from[4], raster[4], modelview[16];
-        glLoadIdentity();
+        GLdouble from[4], to[4];
         glRasterPos2i(0, 0);
         glGetDoublev(GL_CURRENT_RASTER_POSITION, from);
         glListBase(m_base);
         glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-        glGetDoublev(GL_CURRENT_RASTER_POSITION, raster);
-        return bitmap ? raster[0] - from[0] : modelview[12];
+        glGetDoublev(GL_CURRENT_RASTER_POSITION, to);
+        return to[0] - from[0];
     }
 
     CWxGLBinding& m_binding = CWxGLBinding::Instance();
@@ -72,42 +68,27 @@ protected:
     GLuint m_base = 0;
 };
 
-TEST_F(WxGLBinding, GivesALegacyDoubleBufferedContextOfTheClosestFormat)
+TEST_F(WxGLBinding, GivesADoubleBufferedContextWithDepthAndReleasesItWhenDeleted)
 {
-    EXPECT_EQ(m_binding.ChoosePixelFormat(m_canvas, GLPixelFormatRequest{true, true, 96, 64}), 0);
     GLboolean doubleBuffered = GL_FALSE;
     GLint depth = 0, stencil = -1;
     glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
     glGetIntegerv(GL_DEPTH_BITS, &depth);
     glGetIntegerv(GL_STENCIL_BITS, &stencil);
-    // No stencil buffer: the view does not ask for one.
+    // No stencil buffer: the closest visual has none the view does not ask for.
     EXPECT_TRUE(doubleBuffered && depth >= 16 && stencil == 0) << depth << " depth, " << stencil << " stencil bits";
-    // No core profile: the fixed-function calls work.
-    glPushMatrix();
-    glPopMatrix();
-    EXPECT_TRUE(glGetError() == GL_NO_ERROR && m_binding.SwapBuffers(m_canvas));
-
-    // Deleting the current context releases it: nothing draws through it.
     EXPECT_TRUE(m_binding.DeleteContext(m_context));
     m_context = nullptr;
-    EXPECT_EQ(glXGetCurrentContext(), nullptr);
+    EXPECT_EQ(glXGetCurrentContext(), nullptr) << "a deleted context still current";
 }
 
-TEST_F(WxGLBinding, GlyphsMoveThePenByTheirWidthBlankOnesToo)
+TEST_F(WxGLBinding, BitmapGlyphsMoveTheRasterPositionByTheirWidthBlankOnesToo)
 {
-    // "Ariel" is not installed: the closest outline face stands in, one
-    // unit per em.
-    const FontRequest request{0, 0, kAnsiCharSet, kOutTrueTypeOnly, "Ariel"};
-    ASSERT_TRUE(m_binding.UseFontOutlines(m_canvas, request, 0, 256, m_base, 0.0f, 0.1f));
-    const double h = PenAfter("H", false), space = PenAfter(" ", false);
-    EXPECT_TRUE(h > 0.4 && h < 1.2 && space > 0.1) << h << ", " << space;
-    EXPECT_NEAR(PenAfter("H H", false), 2 * h + space, 1e-5);
-
     // Bitmaps of the desktop's default face, in pixels.
     ASSERT_TRUE(m_binding.UseFontBitmaps(m_canvas, nullptr, 0, 256, m_base));
-    const double a = PenAfter("A", true), blank = PenAfter(" ", true);
+    const double a = Advance("A"), blank = Advance(" ");
     EXPECT_TRUE(a > 3 && blank > 1) << a << ", " << blank;
-    EXPECT_NEAR(PenAfter("A A", true), 2 * a + blank, 1e-5);
+    EXPECT_NEAR(Advance("A A"), 2 * a + blank, 1e-5);
 }
 
 } // namespace

@@ -75,7 +75,6 @@ TEST_F(GameMainFrame, TheStatusBarReadsReadyOrThePromptShowsTheLocksThatAreOnAnd
 {
     EXPECT_EQ(Pane(CMainFrame::MessagePane), "Ready");
     const std::pair<int, const char*> prompts[] = {
-        {ID_FILE_OPEN, "Open an existing document"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar"},
         {CMainFrame::kGameNewCommand, ""},
     };

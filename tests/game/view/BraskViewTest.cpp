@@ -33,7 +33,8 @@ protected:
         m_frame->SetClientSize(400, 300);
         m_frame->Show();
         ASSERT_TRUE(PumpUntil([this] { return m_view->IsCreated(); })) << "the view was never realized";
-        Open(10, 10);
+        m_doc.GetHeightField().Create(10, 10);
+        m_view->BuildLists();
     }
 
     void TearDown() override
@@ -42,13 +43,6 @@ protected:
             m_frame->Destroy();
         if (HaveDisplay())
             PumpEventsOnce();
-    }
-
-    // As opening a course does: the document's new course, then its lists.
-    void Open(int width, int height)
-    {
-        m_doc.GetHeightField().Create(width, height);
-        m_view->BuildLists();
     }
 
     // How far from where it should be seen the modelview puts a course
@@ -78,7 +72,8 @@ TEST_F(BraskView, OpeningACourseAgainLeavesNoExtraLists)
         return count;
     };
     const int before = lists();
-    Open(4, 3);
+    m_doc.GetHeightField().Create(4, 3);  // as opening a course does: the course, then its lists
+    m_view->BuildLists();
     EXPECT_EQ(lists(), before);
 }
 

@@ -1,6 +1,5 @@
 // The course mesh as GL emits it, read back in feedback mode from an
-// offscreen software context (no display needed): the tops' colours, the
-// walls' strips and where they stand.
+// offscreen software context (no display needed): top colours and walls.
 #include "game/view/CourseMesh.h"
 
 #include "course/CellType.h"
@@ -90,9 +89,8 @@ TEST(CourseMesh, EachTypeHasItsTopColourAndTheBorderHasWallsDownTo0)
         EXPECT_TRUE(Has(corners, {x + 0.0, 0, 10, c.red, c.green, c.blue})) << "cell " << x;
         EXPECT_TRUE(Has(corners, {x + 1.0, 1, 10, c.red, c.green, c.blue})) << "cell " << x;
     }
-    // Floor takes the ramp's colour at its height, (0.02, 0.12, 0.37) at
-    // 10, its blue dimmed at the first corner and raised at the opposite
-    // one, so that even a flat run shows a gradient.
+    // Floor takes the ramp's colour at its height, (0.02, 0.12, 0.37) at 10, its blue
+    // dimmed at the first corner and raised at the opposite one: even a flat run shows a gradient.
     EXPECT_TRUE(Has(corners, {7, 0, 10, 0.02, 0.12, 0.37 * 0.3}));
     EXPECT_TRUE(Has(corners, {8, 0, 10, 0.02, 0.12, 0.37}));
     EXPECT_TRUE(Has(corners, {8, 1, 10, 0.02, 0.12, 0.37 * 1.5}));
