@@ -1,5 +1,9 @@
+// The desktop's OpenGL binding: which renderers count as software, the
+// context it gives a view's window, and how far its bitmap glyphs advance.
 #include "platform/WxGLBinding.h"
-#include "tests/platform/GLCanvasFixture.h"
+#include "tests/platform/WxTestEnvironment.h"
+
+#include <wx/frame.h>
 
 #include <GL/gl.h>
 #include <GL/glx.h>
@@ -8,96 +12,83 @@
 
 namespace {
 
-TEST(WxGLBindingFlags, SoftwareRenderersAreTheGenericImplementation)
+TEST(WxGLBindingFlags, MesasSoftwareRenderersAreTheGenericImplementation)
 {
-    struct Case {
-        const char* renderer;
-        bool direct;
-        unsigned flags;
-    };
-    const Case cases[] = {
-        {"llvmpipe (LLVM 15.0.6, 256 bits)", true, kPfdGenericFormat},
-        {"softpipe", true, kPfdGenericFormat},
-        {"Software Rasterizer", false, kPfdGenericFormat},
+    const unsigned generic = kPfdGenericFormat, accelerated = kPfdGenericFormat | kPfdGenericAccelerated;
+    const struct { const char* renderer; bool direct; unsigned flags; } cases[] = {
+        {"llvmpipe (LLVM 15.0.6, 256 bits)", true, generic}, {"softpipe", true, generic},
+        {"Software Rasterizer", false, generic},             {nullptr, true, generic},
         {"Mesa Intel(R) UHD Graphics 620 (KBL GT2)", true, 0},
-        {"AMD Radeon RX 580 (radeonsi, polaris10)", false, kPfdGenericFormat | kPfdGenericAccelerated},
-        {nullptr, true, kPfdGenericFormat},
+        {"AMD Radeon RX 580 (radeonsi, polaris10)", false, accelerated},  // indirect: the server's GL
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(CWxGLBinding::FlagsForRenderer(c.renderer, c.direct), c.flags) << (c.renderer ? c.renderer : "null");
 }
 
-using WxGLBinding = CGLCanvasFixture;
-
-TEST_F(WxGLBinding, GivesALegacyDoubleBufferedContextOfTheRequestedFormat)
-{
-    CGLBinding& binding = CWxGLBinding::Instance();
-    EXPECT_EQ(binding.GetDrawable(*m_canvas), m_canvas);
-    const int format = binding.ChoosePixelFormat(m_canvas, kViewPixelFormat);
-    EXPECT_NE(format, 0);
-    EXPECT_TRUE(binding.SetPixelFormat(m_canvas, format, kViewPixelFormat));
-
-    GLboolean doubleBuffered = GL_FALSE;
-    glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
-    EXPECT_TRUE(doubleBuffered);
-    GLint bits[4] = {};
-    glGetIntegerv(GL_RED_BITS, &bits[0]);
-    glGetIntegerv(GL_GREEN_BITS, &bits[1]);
-    glGetIntegerv(GL_BLUE_BITS, &bits[2]);
-    glGetIntegerv(GL_DEPTH_BITS, &bits[3]);
-    EXPECT_GE(bits[0] + bits[1] + bits[2], 24);
-    EXPECT_GE(bits[3], 16);
-    // The closest visual: no buffers the view does not ask for.
-    GLint stencil = -1;
-    glGetIntegerv(GL_STENCIL_BITS, &stencil);
-    EXPECT_EQ(stencil, 0);
-
-    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(std::strstr(version, "Core"), nullptr) << version;
-    // Fixed-function calls work: no core profile.
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glPopMatrix();
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-
-    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    if (renderer && std::strstr(renderer, "llvmpipe")) {
-        EXPECT_EQ(binding.DescribePixelFormat(m_canvas, format), kPfdGenericFormat);
-        EXPECT_EQ(bits[3], 16);  // Mesa offers the exact depth
+// A shown canvas of the view's format with the binding's context current
+// and 256 list names for glyphs.
+class WxGLBinding : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BRASK_REQUIRE_DISPLAY();
+        m_frame = new wxFrame(nullptr, wxID_ANY, "gl test");
+        m_canvas = new wxGLCanvas(m_frame, CWxGLBinding::WindowAttributes(kViewPixelFormat));
+        m_frame->Show();
+        ASSERT_TRUE(PumpUntil([this] { return m_canvas->GetXWindow() != 0; })) << "the canvas was never realized";
+        m_context = m_binding.CreateContext(m_canvas);
+        ASSERT_TRUE(m_binding.MakeCurrent(m_canvas, m_context));
+        m_base = glGenLists(256);
     }
-    EXPECT_TRUE(binding.SwapBuffers(m_canvas));
-}
 
-TEST_F(WxGLBinding, RefusesWhatItCannotDo)
+    void TearDown() override
+    {
+        if (m_context)
+            m_binding.DeleteContext(m_context);
+        if (m_frame)
+            m_frame->Destroy();
+    }
+
+    // How far the text's glyphs move the raster position, in pixels.
+    double Advance(const char* text)
+    {
+        GLdouble from[4], to[4];
+        glRasterPos2i(0, 0);
+        glGetDoublev(GL_CURRENT_RASTER_POSITION, from);
+        glListBase(m_base);
+        glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
+        glGetDoublev(GL_CURRENT_RASTER_POSITION, to);
+        return to[0] - from[0];
+    }
+
+    CWxGLBinding& m_binding = CWxGLBinding::Instance();
+    wxFrame* m_frame = nullptr;
+    wxGLCanvas* m_canvas = nullptr;
+    wxGLContext* m_context = nullptr;
+    GLuint m_base = 0;
+};
+
+TEST_F(WxGLBinding, GivesADoubleBufferedContextWithDepthAndReleasesItWhenDeleted)
 {
-    CGLBinding& binding = CWxGLBinding::Instance();
-    const GLPixelFormatRequest absurd{true, true, 96, 64};
-    EXPECT_EQ(binding.ChoosePixelFormat(m_canvas, absurd), 0);
-    const int format = binding.ChoosePixelFormat(m_canvas, kViewPixelFormat);
-    EXPECT_FALSE(binding.SetPixelFormat(m_canvas, format, absurd));
-    EXPECT_FALSE(binding.SetPixelFormat(m_canvas, 0, kViewPixelFormat));
-    EXPECT_EQ(binding.CreateContext(nullptr), nullptr);
-    EXPECT_FALSE(binding.MakeCurrent(nullptr, m_context));
-    EXPECT_FALSE(binding.MakeCurrent(m_canvas, nullptr));
-    EXPECT_FALSE(binding.DeleteContext(nullptr));
-    EXPECT_FALSE(binding.SwapBuffers(nullptr));
-
-    // A window whose frame was never shown has no drawable yet.
-    auto* hiddenFrame = new wxFrame(nullptr, wxID_ANY, wxS("hidden"));
-    auto* hidden = new wxGLCanvas(hiddenFrame, CWxGLBinding::WindowAttributes(kViewPixelFormat));
-    EXPECT_EQ(binding.GetDrawable(*hidden), nullptr);
-    EXPECT_FALSE(binding.SwapBuffers(binding.GetDrawable(*hidden)));
-    EXPECT_FALSE(binding.MakeCurrent(hidden, m_context));
-    hiddenFrame->Destroy();
-}
-
-TEST_F(WxGLBinding, DeletingTheCurrentContextReleasesIt)
-{
-    ASSERT_NE(glXGetCurrentContext(), nullptr);
-    EXPECT_TRUE(CWxGLBinding::Instance().DeleteContext(m_context));
+    GLboolean doubleBuffered = GL_FALSE;
+    GLint depth = 0, stencil = -1;
+    glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
+    glGetIntegerv(GL_DEPTH_BITS, &depth);
+    glGetIntegerv(GL_STENCIL_BITS, &stencil);
+    // No stencil buffer: the closest visual has none the view does not ask for.
+    EXPECT_TRUE(doubleBuffered && depth >= 16 && stencil == 0) << depth << " depth, " << stencil << " stencil bits";
+    EXPECT_TRUE(m_binding.DeleteContext(m_context));
     m_context = nullptr;
-    EXPECT_EQ(glXGetCurrentContext(), nullptr);
+    EXPECT_EQ(glXGetCurrentContext(), nullptr) << "a deleted context still current";
+}
+
+TEST_F(WxGLBinding, BitmapGlyphsMoveTheRasterPositionByTheirWidthBlankOnesToo)
+{
+    // Bitmaps of the desktop's default face, in pixels.
+    ASSERT_TRUE(m_binding.UseFontBitmaps(m_canvas, nullptr, 0, 256, m_base));
+    const double a = Advance("A"), blank = Advance(" ");
+    EXPECT_TRUE(a > 3 && blank > 1) << a << ", " << blank;
+    EXPECT_NEAR(Advance("A A"), 2 * a + blank, 1e-5);
 }
 
 } // namespace
