@@ -25,8 +25,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // Larger courses only make each key slower to check.
-    constexpr std::int64_t kMaxFuzzCells = 256;
+    constexpr std::int64_t kMaxFuzzCells = 256;  // larger courses only make each key slower to check
     // What a PC keyboard sends for main-row 1..8 and keypad * + - /: key code and flags word.
     static constexpr unsigned kEditingKeys[][2] = {{'1', 2}, {'2', 3}, {'3', 4}, {'4', 5}, {'5', 6}, {'6', 7}, {'7', 8},
         {'8', 9}, {VK_MULTIPLY, 0x37}, {VK_ADD, 0x4E}, {VK_SUBTRACT, 0x4A}, {VK_DIVIDE, kKeyExtendedFlag | 0x35}};
