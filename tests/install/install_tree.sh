@@ -56,6 +56,7 @@ for id in "$GAME_ID" "$EDITOR_ID"; do
 done
 xmllint --noout "$mime" "$hicolor"/scalable/*/*.svg
 cp -r "$share" "$work/share"
+export XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$work/share:/usr/share"
 remarks=$(update-mime-database "$work/share/mime" 2>&1) && [ -z "$remarks" ] || fail "update-mime-database: $remarks"
 type=$(sed -n 's/^[0-9]*:\([^:]*\):\*\.hfd$/\1/p' "$work/share/mime/globs2")
 grep -qx "$type:$COURSE_ICON" "$work/share/mime/icons" || fail "*.hfd is '$type', without the icon $COURSE_ICON"
