@@ -12,43 +12,26 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdint>
-#include <vector>
-
-namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes StoreBytes(CHeightField& grid)
+static Bytes StoreBytes(CHeightField& grid)
 {
     CArchive ar;
     grid.Store(ar);
     return ar.Bytes();
 }
 
-void FillDistinct(CHeightField& grid)
-{
-    grid.Create(3, 2);
-    for (int i = 0; i < 6; ++i)
-        grid.GetCell(i % 3, i / 3) = HeightCell{std::int16_t(i + 1), {std::int16_t(i), 2, 3, std::int16_t(-i)}, 0};
-}
-
-}  // namespace
-
 TEST(HeightFieldFile, WorkedExamples)
 {
     CHeightField grid;
     grid.Create(2, 1);
-    EXPECT_EQ(StoreBytes(grid), Bytes({2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,  //
-                                       1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-
+    EXPECT_EQ(StoreBytes(grid), Bytes({2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     const Bytes one = {1, 0, 0, 0, 1, 0, 0, 0, 7, 0, 0xFE, 0xFF, 3, 0, 0x00, 0x01, 0xFF, 0x7F};
     CArchive ar(one);
-    ASSERT_TRUE(grid.Load(ar));
-    ASSERT_EQ(grid.GetWidth() * grid.GetHeight(), 1);
-    const HeightCell& cell = grid.GetCell(0, 0);
-    EXPECT_EQ(cell.type, Ice);
-    EXPECT_EQ(std::vector<int>(cell.corner, cell.corner + 4), std::vector<int>({-2, 3, 256, 32767}));
+    ASSERT_TRUE(grid.Load(ar) && grid.GetWidth() == 1 && grid.GetHeight() == 1);
+    const HeightCell& c = grid.GetCell(0, 0);
+    EXPECT_TRUE(c.type == Ice && c.corner[0] == -2 && c.corner[1] == 3 && c.corner[2] == 256 && c.corner[3] == 32767);
     EXPECT_EQ(StoreBytes(grid), one);
 }
 
@@ -57,8 +40,8 @@ TEST(HeightFieldFile, WorkedExamples)
 TEST(HeightFieldGrid, CreateMakesFloorAtZeroOrNothing)
 {
     CHeightField grid;
-    FillDistinct(grid);
-    grid.GetCell(1, 1).merged = 1;
+    grid.Create(3, 2);
+    grid.GetCell(1, 1) = HeightCell{Mud, {5, 6, 7, 8}, 1};
     grid.Create(3, 2);
     for (int i = 0; i < 6; ++i) {
         const HeightCell& c = grid.GetCell(i % 3, i / 3);
@@ -80,36 +63,34 @@ TEST(HeightFieldGrid, CreateMakesFloorAtZeroOrNothing)
 // before anything big is allocated, and leave that course as it was.
 TEST(HeightFieldFile, BrokenFilesAreRefusedAndChangeNothing)
 {
+    using E = CArchiveException;
     const struct {
         std::int32_t width, height;
-        std::size_t length;     // bytes of the file; the header's part first
-        std::size_t failAbove;  // 0: every allocation succeeds
-        CArchiveException::Cause cause;
+        std::size_t length, failAbove;  // bytes of the file; 0: every allocation succeeds
+        E::Cause cause;
         const char* reason;
     } cases[] = {
-        {3, 2, 0, 0, CArchiveException::endOfFile, "it is too short to be a course file"},
-        {3, 2, 5, 0, CArchiveException::endOfFile, "it is too short to be a course file"},
-        {3, 2, 8, 0, CArchiveException::endOfFile, "it ends before its last cell"},
-        {3, 2, 67, 0, CArchiveException::endOfFile, "it ends before its last cell"},
-        {0, 5, 16, 0, CArchiveException::badHeader, "its size, 0 x 5 cells, is impossible"},
-        {5, 0, 16, 0, CArchiveException::badHeader, "its size, 5 x 0 cells, is impossible"},
-        {INT32_MIN, -1, 16, 0, CArchiveException::badHeader, "its size, -2147483648 x -1 cells, is impossible"},
-        {INT32_MAX, INT32_MAX, 16, 0, CArchiveException::tooLarge,
-         "it is 2147483647 x 2147483647 cells, more than this program can hold"},
+        {3, 2, 0, 0, E::endOfFile, "it is too short to be a course file"},
+        {3, 2, 5, 0, E::endOfFile, "it is too short to be a course file"},
+        {3, 2, 8, 0, E::endOfFile, "it ends before its last cell"},
+        {3, 2, 67, 0, E::endOfFile, "it ends before its last cell"},
+        {0, 5, 16, 0, E::badHeader, "its size, 0 x 5 cells, is impossible"},
+        {5, 0, 16, 0, E::badHeader, "its size, 5 x 0 cells, is impossible"},
+        {INT32_MIN, -1, 16, 0, E::badHeader, "its size, -2147483648 x -1 cells, is impossible"},
+        {INT32_MAX, INT32_MAX, 16, 0, E::tooLarge, "it is 2147483647 x 2147483647 cells, more than this program can hold"},
         // Products that wrap to 0 in 32 bits, and a byte count that wraps.
-        {65536, 65536, 16, 0, CArchiveException::tooLarge, "it is 65536 x 65536 cells, more than this program can hold"},
-        {429496730, 1, 16, 0, CArchiveException::tooLarge,
-         "it is 429496730 x 1 cells, more than this program can hold"},
-        {4097, 4096, 16, 0, CArchiveException::tooLarge, "it is 4097 x 4096 cells, more than this program can hold"},
+        {65536, 65536, 16, 0, E::tooLarge, "it is 65536 x 65536 cells, more than this program can hold"},
+        {429496730, 1, 16, 0, E::tooLarge, "it is 429496730 x 1 cells, more than this program can hold"},
+        {4097, 4096, 16, 0, E::tooLarge, "it is 4097 x 4096 cells, more than this program can hold"},
         // The largest course there may be, with room for one cell only.
-        {4096, 4096, 18, 0, CArchiveException::endOfFile, "it ends before its last cell"},
-        {30, 20, 8 + 6000, 1024, CArchiveException::tooLarge, "there is not enough memory for its 30 x 20 cells"},
+        {4096, 4096, 18, 0, E::endOfFile, "it ends before its last cell"},
+        {30, 20, 8 + 6000, 1024, E::tooLarge, "there is not enough memory for its 30 x 20 cells"},
     };
-    CHeightField before, grid;
-    FillDistinct(before);
+    CHeightField grid;
+    grid.Create(3, 2);
+    grid.GetCell(2, 1) = HeightCell{Ice, {1, 2, 3, 4}, 0};
+    const Bytes before = StoreBytes(grid);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
-        FillDistinct(grid);
         CArchive header;
         header << c.width << c.height;
         Bytes file = header.Bytes();
@@ -118,12 +99,12 @@ TEST(HeightFieldFile, BrokenFilesAreRefusedAndChangeNothing)
         CAllocationProbe probe(c.failAbove);
         try {
             grid.Load(ar);
-            ADD_FAILURE() << "the load did not fail";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.GetCause(), c.cause);
+            ADD_FAILURE() << "the load did not fail: " << c.reason;
+        } catch (const E& e) {
+            EXPECT_EQ(e.GetCause(), c.cause) << c.reason;
             EXPECT_STREQ(e.what(), c.reason);
         }
         EXPECT_TRUE(c.failAbove != 0 || probe.Largest() < 4096u) << probe.Largest() << " bytes asked for";
-        ASSERT_EQ(StoreBytes(grid), StoreBytes(before));
+        ASSERT_EQ(StoreBytes(grid), before);
     }
 }

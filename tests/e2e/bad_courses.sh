@@ -7,10 +7,18 @@
 source "$(dirname "$0")/lib.sh"
 BRASK=$(realpath "$1")
 BRASKIT=$(realpath "$2")
-make_bad_courses
+: >"$WORK/empty.hfd"
+printf '\x03\x00\x00\x00\x02\x00\x00' >"$WORK/seven-bytes.hfd"
+{ le32 3; le32 3; } >"$WORK/header-only.hfd"
+{ le32 -1; le32 5; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-width.hfd"
+# The sizes alone ask for 46 exabytes, or 21 GB: refused before any
+# allocation, or the program would die trying.
+{ le32 2147483647; le32 2147483647; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge.hfd"
+{ le32 2147483647; le32 1; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge-row.hfd"
+mkdir "$WORK/folder.hfd"
 course 3 2 1,1=$START >"$WORK/course.hfd"
 
-for name in $BAD_COURSES; do
+for name in empty seven-bytes header-only negative-width huge huge-row folder missing; do
   step "$name.hfd on the command line"
   start game.log "$BRASK" "$WORK/$name.hfd"
   answer '^Brask$' Return

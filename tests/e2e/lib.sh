@@ -16,10 +16,7 @@ export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
 mkdir -p "$HOME"
 PROGRAM_PID=""
 cleanup() {
-  if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
-    kill "$PROGRAM_PID" 2>/dev/null || true
-    wait "$PROGRAM_PID" 2>/dev/null || true
-  fi
+  [ -z "$PROGRAM_PID" ] || { kill "$PROGRAM_PID" && wait "$PROGRAM_PID"; } 2>/dev/null || true
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -41,20 +38,6 @@ course() {
       cell "$type" 0 0 0 0
     done
   done
-}
-
-# The files that look like courses and are not, in $WORK, by name.
-BAD_COURSES="empty seven-bytes header-only negative-width huge huge-row folder missing"
-make_bad_courses() {
-  : >"$WORK/empty.hfd"
-  printf '\x03\x00\x00\x00\x02\x00\x00' >"$WORK/seven-bytes.hfd"
-  { le32 3; le32 3; } >"$WORK/header-only.hfd"
-  { le32 -1; le32 5; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-width.hfd"
-  # The sizes alone ask for 46 exabytes, or 21 GB: refused before any
-  # allocation, or the program would die trying.
-  { le32 2147483647; le32 2147483647; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge.hfd"
-  { le32 2147483647; le32 1; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge-row.hfd"
-  mkdir "$WORK/folder.hfd"
 }
 
 # start LOG PROGRAM ARGS...: starts PROGRAM, its output in $WORK/LOG.
@@ -120,9 +103,7 @@ expect_title() {
 wait_file_equals() {
   local i
   for (( i = 0; i < 50; i++ )); do cmp -s "$1" "$2" && return 0 || sleep 0.1; done
-  echo "found:    $(od -An -tx1 "$1" | tr -s ' \n' ' ')" >&2
-  echo "expected: $(od -An -tx1 "$2" | tr -s ' \n' ' ')" >&2
-  fail "$1 does not hold the expected bytes"
+  fail "$1 holds $(od -An -tx1 "$1" | xargs), not $(od -An -tx1 "$2" | xargs)"
 }
 
 # editor_window TITLE-REGEX: the editor's main window, focused, as MAIN; its

@@ -3,7 +3,6 @@
 #include "platform/Archive.h"
 #include "platform/Document.h"
 
-#include <cstdint>
 #include <new>
 #include <vector>
 
@@ -15,17 +14,11 @@ public:
     {
         if (m_failWithBadAlloc)
             throw std::bad_alloc();
-        if (ar.IsStoring()) {
-            ar << static_cast<std::int32_t>(m_values.size());
-            for (std::int32_t v : m_values)
-                ar << v;
-            return;
-        }
-        std::int32_t count = 0;
-        ar >> count;
-        std::vector<std::int32_t> values(static_cast<std::size_t>(count < 0 ? 0 : count));
+        std::int32_t count = static_cast<std::int32_t>(m_values.size());
+        ar.IsStoring() ? ar << count : ar >> count;
+        std::vector<std::int32_t> values(ar.IsStoring() ? m_values : std::vector<std::int32_t>(count < 0 ? 0 : count));
         for (std::int32_t& v : values)
-            ar >> v;
+            ar.IsStoring() ? ar << v : ar >> v;
         m_values.swap(values);
     }
     bool OnNewDocument() override

@@ -1,13 +1,13 @@
 // The single-document shell of both programs: the save question before
 // anything replaces a modified document, one message per failed open or
-// save, Save As, and start-up.
+// save, and Save As. The programs' own start-up and dialogs are seen end to
+// end.
 
 #include "platform/SingleDocShell.h"
 
 #include "NumberDoc.h"
 #include "TempFolder.h"
 
-#include "platform/CommandLineInfo.h"
 #include "platform/ShellPrompter.h"
 #include "platform/ViewLink.h"
 
@@ -54,14 +54,6 @@ protected:
         m_shell.SetDefaultExtension(".hfd");
         m_folder.Write("seven.hfd", kSevenFile);
     }
-    // A document saved once to `name`, then edited again.
-    void SavedAndEdited(const std::string& name)
-    {
-        m_doc.Edit(1);
-        std::string reason;
-        ASSERT_TRUE(m_doc.OnSaveDocument(m_folder.Path(name), reason)) << reason;
-        m_doc.Edit(2);
-    }
 
     CTempFolder m_folder;
     CNumberDoc m_doc;
@@ -86,28 +78,12 @@ TEST_F(SingleDocShellTest, CancelAbandonsEveryReplacingCommandAndUnmodifiedNeeds
     EXPECT_TRUE(m_ask.asked.size() == 5u && m_doc.m_newCount == 1 && m_ask.updates == 1);
 }
 
-TEST_F(SingleDocShellTest, SaveOrDontSaveGoesOn)
-{
-    for (SaveChoice choice : {SaveChoice::DontSave, SaveChoice::Save}) {
-        SavedAndEdited("kept.hfd");
-        m_ask.asked.clear();
-        m_ask.choice = choice;
-        EXPECT_TRUE(m_shell.FileNew());
-        EXPECT_EQ(m_ask.asked, Names{"kept.hfd"});
-        EXPECT_EQ(m_folder.Read("kept.hfd").size(), choice == SaveChoice::Save ? 12u : 8u);
-        EXPECT_TRUE(!m_doc.IsModified() && m_doc.m_values.empty());
-    }
-    // Saving an untitled document asks for a name first; Cancel there abandons.
-    m_doc.Edit(3);
-    EXPECT_FALSE(m_shell.FileNew());
-    EXPECT_EQ(m_ask.asked.back(), "Untitled");
-    EXPECT_EQ(m_ask.suggested, Names{"Untitled.hfd"});
-    EXPECT_TRUE(m_doc.m_newCount == 2 && m_doc.IsModified());
-}
-
 TEST_F(SingleDocShellTest, FailuresShowOneMessageAndLeaveTheDocument)
 {
-    SavedAndEdited("kept.hfd");
+    std::string reason;
+    m_doc.Edit(1);
+    ASSERT_TRUE(m_doc.OnSaveDocument(m_folder.Path("kept.hfd"), reason)) << reason;
+    m_doc.Edit(2);
     m_folder.Write("short.hfd", {3, 0, 0, 0, 1, 0, 0, 0});
     m_ask.choice = SaveChoice::DontSave;
     EXPECT_FALSE(m_shell.OpenDocumentFile(m_folder.Path("short.hfd")));
@@ -119,9 +95,13 @@ TEST_F(SingleDocShellTest, FailuresShowOneMessageAndLeaveTheDocument)
     EXPECT_FALSE(m_shell.OpenRecentFile(m_folder.Path("gone.hfd")));
     EXPECT_EQ(m_ask.recentFailed, Names{m_folder.Path("gone.hfd")});
 
+    // Saving an untitled document asks for a name first; Cancel there abandons.
+    m_doc.SetPathName("");
+    m_ask.choice = SaveChoice::Save;
+    EXPECT_FALSE(m_shell.FileNew());
+    EXPECT_TRUE(m_ask.asked.back() == "Untitled" && m_ask.suggested == Names{"Untitled.hfd"});
     const std::string target = m_folder.Path("missing/course.hfd");
     m_doc.SetPathName(target);
-    m_ask.choice = SaveChoice::Save;
     EXPECT_FALSE(m_shell.FileNew());
     ASSERT_EQ(m_ask.errors.size(), 3u);
     EXPECT_EQ(m_ask.errors.back(), "Cannot save \u201C" + target + "\u201D: its folder does not exist.");
@@ -162,23 +142,4 @@ TEST_F(SingleDocShellTest, SaveAsAddsTheExtensionAndAsksBeforeReplacing)
     m_ask.savePath = m_folder.Path("named.v2");
     EXPECT_TRUE(m_shell.FileSaveAs()) << "a name with an extension is kept";
     EXPECT_EQ(m_doc.GetPathName(), m_folder.Path("named.v2"));
-}
-
-// A broken course on the command line is reported; start-up then goes on
-// with a new document or ends, as the program chose. Cancelling the new
-// document ends it too.
-TEST_F(SingleDocShellTest, StartUp)
-{
-    CCommandLineInfo info;
-    info.ParseCommandLine({m_folder.Path("gone.hfd")});
-    for (bool endStartup : {false, true}) {
-        m_ask.errors.clear();
-        m_doc.m_newCount = m_ask.updates = 0;
-        m_shell.SetEndStartupOnFailedOpen(endStartup);
-        EXPECT_EQ(m_shell.ProcessShellCommand(info), !endStartup);
-        EXPECT_EQ(m_ask.errors.size(), 1u);
-        EXPECT_EQ(m_doc.m_newCount + m_ask.updates, endStartup ? 0 : 2);
-    }
-    m_doc.m_acceptNew = false;
-    EXPECT_FALSE(m_shell.ProcessShellCommand(CCommandLineInfo()));
 }

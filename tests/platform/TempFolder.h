@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <vector>
 
 // A fresh folder under /tmp for one test, removed with all it holds.
 class CTempFolder {
@@ -18,14 +14,10 @@ public:
     CTempFolder()
     {
         char pattern[] = "/tmp/brask-test-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr)
-            ADD_FAILURE() << "cannot make a folder for the test";
+        EXPECT_NE(::mkdtemp(pattern), nullptr);
         m_path = pattern;
     }
     ~CTempFolder() { std::filesystem::remove_all(m_path); }
-    CTempFolder(const CTempFolder&) = delete;
-    CTempFolder& operator=(const CTempFolder&) = delete;
-
     std::string Path(const std::string& name = "") const { return name.empty() ? m_path : m_path + "/" + name; }
     Bytes Read(const std::string& name) const
     {
@@ -34,13 +26,12 @@ public:
     }
     void Write(const std::string& name, const Bytes& bytes) const
     {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(Path(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
     // Entries in a folder, to catch a temporary left behind.
     std::size_t Count(const std::string& name = "") const
     {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(Path(name)), {}));
+        return std::distance(std::filesystem::directory_iterator(Path(name)), {});
     }
 
 private:

@@ -5,7 +5,6 @@
 #include <wx/menu.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -13,28 +12,23 @@ namespace {
 bool g_started = false;
 
 class CWxTestEnvironment : public ::testing::Environment {
-public:
     void SetUp() override
     {
-        const char* display = std::getenv("DISPLAY");
-        if (display == nullptr || *display == '\0')
-            return;
         static char name[] = "brask-test";
         static char* argv[] = {name, nullptr};
         static int argc = 1;
+        const char* display = std::getenv("DISPLAY");
+        if (display == nullptr || *display == '\0')
+            return;
         wxApp::SetInstance(new wxApp);
         g_started = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
         wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond,
-                              const wxString& msg) {
-            ADD_FAILURE() << "toolkit assertion " << cond << " (" << msg << ") at " << file << ":" << line;
-        });
+                              const wxString& msg) { ADD_FAILURE_AT(file.c_str(), line) << cond << " " << msg; });
     }
     void TearDown() override
     {
-        if (!g_started)
-            return;
-        wxTheApp->OnExit();
-        wxEntryCleanup();
+        if (g_started)
+            wxTheApp->OnExit(), wxEntryCleanup();
         g_started = false;
     }
 };
@@ -54,19 +48,15 @@ void PumpEventsOnce()
 
 void PumpEvents()
 {
-    for (int i = 0; i < 10; ++i) {
-        PumpEventsOnce();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    for (int i = 0; i < 10; ++i)
+        PumpEventsOnce(), std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
 bool PumpUntil(const std::function<bool()>& condition, int limitMs)
 {
     const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!condition() && std::chrono::steady_clock::now() < limit) {
-        PumpEventsOnce();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    while (!condition() && std::chrono::steady_clock::now() < limit)
+        PumpEventsOnce(), std::this_thread::sleep_for(std::chrono::milliseconds(2));
     return condition();
 }
 
@@ -74,10 +64,9 @@ MenuBarText ReadMenuBar(const wxMenuBar& bar)
 {
     MenuBarText text;
     for (size_t m = 0; m < bar.GetMenuCount(); ++m) {
-        std::vector<wxString> labels;
+        text.emplace_back(bar.GetMenuLabel(m), std::vector<wxString>());
         for (const wxMenuItem* item : bar.GetMenu(m)->GetMenuItems())
-            labels.push_back(item->IsSeparator() ? wxString("-") : item->GetItemLabel());
-        text.emplace_back(bar.GetMenuLabel(m), labels);
+            text.back().second.push_back(item->IsSeparator() ? wxString("-") : item->GetItemLabel());
     }
     return text;
 }

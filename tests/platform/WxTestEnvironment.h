@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
-#include <vector>
 
 #include <wx/string.h>
 
@@ -13,20 +11,17 @@ class wxMenuBar;
 // Tests that open windows start the toolkit once per test program, when an X
 // display is set; without one they skip. A toolkit assertion fails the test.
 bool HaveDisplay();
-
 #define BRASK_REQUIRE_DISPLAY()                   \
     do {                                          \
         if (!HaveDisplay())                       \
             GTEST_SKIP() << "needs an X display"; \
     } while (false)
 
-// Runs the toolkit's pending events (paints, deferred calls, deletions) once
-// over, or for a moment.
+// Runs the toolkit's pending events (paints, deferred calls, deletions) once,
+// for a moment, or until the condition holds (its last value after a
+// generous limit).
 void PumpEventsOnce();
 void PumpEvents();
-
-// Pumps events until the condition holds or the (generous) limit passes;
-// the condition's last value.
 bool PumpUntil(const std::function<bool()>& condition, int limitMs = 10000);
 
 // A menu bar as text: each menu's label with its items' labels (shortcut
