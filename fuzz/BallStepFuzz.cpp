@@ -88,16 +88,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     while (!in.IsEmpty()) {
         const std::uint32_t last = clock;
-        ScreenPoint& pointer = view.m_pointer;
         switch (in.Byte() % 6) {
         case 0: Frame(doc, view, clock += in.Byte(), last); break;  // up to a quarter second
         case 1: Frame(doc, view, clock += in.U16(), last); break;   // up to a minute
         case 2: Frame(doc, view, clock += in.U32(), last); break;   // anything, the clock's wrap included
         case 3:  // a move; positions wrap round at the ends of int, like the clock
-            pointer.x = static_cast<std::int32_t>(static_cast<std::uint32_t>(pointer.x) + in.I16());
-            pointer.y = static_cast<std::int32_t>(static_cast<std::uint32_t>(pointer.y) + in.I16());
+            view.m_pointer.x = static_cast<std::int32_t>(static_cast<std::uint32_t>(view.m_pointer.x) + in.I16());
+            view.m_pointer.y = static_cast<std::int32_t>(static_cast<std::uint32_t>(view.m_pointer.y) + in.I16());
             break;
-        case 4: pointer = {in.I32(), in.I32()}; break;  // wherever a pointer query may put it
+        case 4: view.m_pointer = {in.I32(), in.I32()}; break;  // wherever a pointer query may put it
         case 5: doc.OnGameNew(); break;
         }
     }

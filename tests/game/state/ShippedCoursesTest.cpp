@@ -5,7 +5,6 @@
 
 #include "courses/ShippedCourses.h"
 #include "game/state/BallPhysics.h"
-#include "platform/Archive.h"
 #include "platform/FileBytes.h"
 
 #include <gtest/gtest.h>
@@ -38,12 +37,11 @@ class ShippedCourseTest : public ::testing::TestWithParam<ShippedCourse> {};
 TEST_P(ShippedCourseTest, CommittedFileIsTheGeneratorsAndACarefulPlayerWinsIt)
 {
     CBraskDoc doc;
-    CArchive made;
     std::string reason;
-    std::vector<std::uint8_t> committed;
-    ASSERT_TRUE(GetParam().build(doc.GetHeightField(), reason) && doc.GetHeightField().Store(made)) << reason;
+    std::vector<std::uint8_t> made, committed;
+    ASSERT_TRUE(GetParam().build(doc.GetHeightField(), reason) && doc.SaveToBytes(made, reason)) << reason;
     ASSERT_TRUE(ReadFileBytes(BRASK_COURSES_DIR "/" + std::string(GetParam().fileName), committed, reason)) << reason;
-    EXPECT_TRUE(committed == made.Bytes()) << "run build/bin/make-courses courses";
+    EXPECT_TRUE(committed == made) << "run build/bin/make-courses courses";
 
     doc.OnGameNew();
     const auto& route = kRoutes.at(GetParam().fileName);
