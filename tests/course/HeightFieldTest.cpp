@@ -56,6 +56,12 @@ TEST(HeightFieldGrid, CreateMakesFloorAtZeroOrNothing)
         }
         CArchive ar;
         EXPECT_TRUE(grid.GetWidth() == 0 && grid.GetHeight() == 0 && !grid.Store(ar) && ar.Bytes().empty()) << c[0];
+        try {
+            grid.StoreForSave(ar);  // a document's save: refused, as its empty file would be no course
+            ADD_FAILURE() << "an empty course was saved";
+        } catch (const CArchiveException& e) {
+            EXPECT_STREQ(e.what(), "the course has no cells, and a course file needs at least one");
+        }
     }
 }
 
