@@ -1,9 +1,7 @@
-// The editor's mouse and keys on a course as the grid view handles them.
-// Each dragged half-cell on the grid is visited once, row by row (worked out
-// in 64 bits). A key adds one amount of at most 4 to every selected corner,
-// held within 0..99, or sets one type on all their cells, or neither, and
-// says whether anything changed; an auto-repeat only holds corners in range.
-// Input: a course file, then events (a selector byte each, and operands).
+// The editor's mouse and keys on a course as the grid view handles them. Each dragged half-cell on the grid is
+// visited once, row by row (worked out in 64 bits). A key adds one amount of at most 4 to every selected corner,
+// held within 0..99, or sets one type on all their cells, or neither, and says whether anything changed; an
+// auto-repeat only holds corners in range. Input: a course file, then events (a selector byte each, and operands).
 
 #include "course/HeightField.h"
 #include "editor/GridSelection.h"
@@ -19,7 +17,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 #include <tuple>
 #include <vector>
 
@@ -53,7 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool pressed = false, selected = false;
     std::int64_t firstJ = 0, lastJ = 0, firstI = 0, lastI = 0;
     std::vector<int> corners;  // per cell, a bit per selected corner
-    std::vector<HeightCell> before;
 
     const auto checkSelection = [&] {
         const int w = course.GetWidth(), h = course.GetHeight();
@@ -84,37 +80,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto key = [&](const KeyMessage& message) {
         checkSelection();
-        const int w = course.GetWidth();
-        const auto cell = [&](std::size_t n) -> const HeightCell& { return course.GetCell(int(n % w), int(n / w)); };
-        before.clear();
-        for (std::size_t n = 0; n < corners.size(); ++n)
-            before.push_back(cell(n));
+        const HeightCell* cells = corners.empty() ? nullptr : &course.GetCell(0, 0);  // stored row after row
+        const std::vector<HeightCell> before(cells, cells + corners.size());
         const bool changed = ApplyKeyToSelection(course, selection, message);
-        bool anyChange = false;
-        int newType = 0;
+        int newType = -1;  // the type the key set, if any
+        bool moved = false;
         unsigned amounts = 0x1FF;  // bit a + 4: adding a gives each selected corner so far, held in 0..99
         for (std::size_t n = 0; n < corners.size(); ++n) {
-            const HeightCell &was = before[n], &is = cell(n);
+            const HeightCell &was = before[n], &is = cells[n];
             FUZZ_CHECK(is.merged == was.merged && (corners[n] != 0 || is.type == was.type),
                        "a key changed a cell without a selected corner");
             newType = is.type != was.type ? is.type : newType;
-            anyChange = anyChange || is.type != was.type;
             for (int k = 0; k < 4; ++k) {
                 const bool picked = (corners[n] >> k & 1) != 0;
                 FUZZ_CHECK(picked || is.corner[k] == was.corner[k], "a key changed a corner that is not selected");
                 for (int a = -4; a <= 4; ++a)
                     if (picked && is.corner[k] != std::clamp(was.corner[k] + a, 0, 99))
                         amounts &= ~(1u << (a + 4));
-                anyChange = anyChange || is.corner[k] != was.corner[k];
+                moved = moved || is.corner[k] != was.corner[k];
             }
         }
         for (std::size_t n = 0; n < corners.size(); ++n)
-            FUZZ_CHECK(newType == 0 || corners[n] == 0 || cell(n).type == newType, "a type set on some cells only");
+            FUZZ_CHECK(newType < 0 || corners[n] == 0 || cells[n].type == newType, "a type set on some cells only");
         FUZZ_CHECK(amounts != 0, "a key moved the selected corners unevenly, by more than 4, or out of 0..99");
-        const bool heightsKept = (amounts & 1u << 4) != 0;
-        FUZZ_CHECK(newType == 0 || heightsKept, "a key both set a type and moved corners");
-        FUZZ_CHECK((message.flags & kKeyRepeatFlag) == 0 || (newType == 0 && heightsKept), "an auto-repeat acted");
-        FUZZ_CHECK(changed == anyChange, "the key's report of a change is wrong");
+        const bool heightsKept = (amounts & 1u << 4) != 0, typesKept = newType < 0;
+        FUZZ_CHECK(typesKept || heightsKept, "a key both set a type and moved corners");
+        FUZZ_CHECK((message.flags & kKeyRepeatFlag) == 0 || (typesKept && heightsKept), "an auto-repeat acted");
+        FUZZ_CHECK(changed == (!typesKept || moved), "the key's report of a change is wrong");
     };
 
     // An X keycode: one of the keyboard's, or any number at all.
@@ -124,10 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int selector = in.Byte() % 11;
         if (selector < 4) {
             // Client pixels near or anywhere, plus the scroll offset in the toolkit's wrapping sum.
-            const bool anywhere = selector >= 2;
-            const std::uint32_t x = anywhere ? in.U32() : std::uint32_t(in.I16());
-            const std::uint32_t y = anywhere ? in.U32() : std::uint32_t(in.I16());
-            const GridPoint point{int(x + scroll.x), int(y + scroll.y)};
+            const auto read = [&] { return selector < 2 ? std::uint32_t(in.I16()) : in.U32(); };
+            const GridPoint point{int(read() + scroll.x), int(read() + scroll.y)};
             if (selector % 2 == 0) {
                 selection.OnPress(press = point);
             } else {
@@ -144,15 +134,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const unsigned* pick = kEditingKeys[in.Byte() % std::size(kEditingKeys)];
             key({pick[0], 1, pick[1] ^ kFlagVariants[in.Byte() % std::size(kFlagVariants)], false});
         } else if (selector == 5) {
-            const unsigned code = in.U32();
-            key({code, 1, in.U32(), false});
+            key({in.U32(), 1, in.U32(), false});  // a braced list is read left to right
         } else if (selector == 6) {  // what the scroll bars allow
             scroll.x = kCellSize * in.IntInRange(0, course.GetWidth());
             scroll.y = kCellSize * in.IntInRange(0, course.GetHeight());
         } else if (selector == 7) {  // File New; the view and its selection stay
             const int width = in.IntInRange(1, int{kMaxFuzzCells});
             course.Create(width, in.IntInRange(1, int{kMaxFuzzCells} / width));
-            checkSelection();
         } else if (selector == 8) {  // a key event through the view's translator
             const unsigned code = keycode();
             const std::uint8_t pick = in.Byte();

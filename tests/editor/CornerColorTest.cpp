@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(CornerColor, RampsThroughItsBandsAndHoldsBothEnds)
 {
     // The first, a middle and the last colour of the bands, and heights beyond both ends.
@@ -21,5 +19,3 @@ TEST(CornerColor, RampsThroughItsBandsAndHoldsBothEnds)
     for (int h = 0; h < 99; ++h)
         EXPECT_FALSE(CornerColor(h) == CornerColor(h + 1)) << "heights " << h << " and " << h + 1;
 }
-
-}  // namespace

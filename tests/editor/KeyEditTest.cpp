@@ -7,8 +7,6 @@
 #include <tuple>
 #include <utility>
 
-namespace {
-
 TEST(KeyTable, EachKeyActsOnlyWithItsOwnFlagsWord)
 {
     // A key message as a PC keyboard sends it (key code, flags word) on
@@ -27,5 +25,3 @@ TEST(KeyTable, EachKeyActsOnlyWithItsOwnFlagsWord)
             << std::hex << "key " << key << ", flags " << flags;
     }
 }
-
-}  // namespace
