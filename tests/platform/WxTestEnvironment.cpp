@@ -41,6 +41,8 @@ bool HaveDisplay() { return g_started; }
 
 void PumpEventsOnce()
 {
+    if (!g_started)
+        return;
     wxTheApp->ProcessPendingEvents();
     wxTheApp->Yield(true);
     wxTheApp->ProcessIdle();
