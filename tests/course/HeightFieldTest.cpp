@@ -26,7 +26,8 @@ TEST(HeightFieldFile, WorkedExamples)
 {
     CHeightField grid;
     grid.Create(2, 1);
-    EXPECT_EQ(StoreBytes(grid), Bytes({2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(StoreBytes(grid),
+              Bytes({2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     const Bytes one = {1, 0, 0, 0, 1, 0, 0, 0, 7, 0, 0xFE, 0xFF, 3, 0, 0x00, 0x01, 0xFF, 0x7F};
     CArchive ar(one);
     ASSERT_TRUE(grid.Load(ar) && grid.GetWidth() == 1 && grid.GetHeight() == 1);
@@ -83,7 +84,8 @@ TEST(HeightFieldFile, BrokenFilesAreRefusedAndChangeNothing)
         {0, 5, 16, 0, E::badHeader, "its size, 0 x 5 cells, is impossible"},
         {5, 0, 16, 0, E::badHeader, "its size, 5 x 0 cells, is impossible"},
         {INT32_MIN, -1, 16, 0, E::badHeader, "its size, -2147483648 x -1 cells, is impossible"},
-        {INT32_MAX, INT32_MAX, 16, 0, E::tooLarge, "it is 2147483647 x 2147483647 cells, more than this program can hold"},
+        {INT32_MAX, INT32_MAX, 16, 0, E::tooLarge,
+         "it is 2147483647 x 2147483647 cells, more than this program can hold"},
         // Products that wrap to 0 in 32 bits, and a byte count that wraps.
         {65536, 65536, 16, 0, E::tooLarge, "it is 65536 x 65536 cells, more than this program can hold"},
         {429496730, 1, 16, 0, E::tooLarge, "it is 429496730 x 1 cells, more than this program can hold"},

@@ -106,15 +106,16 @@ wait_file_equals() {
   fail "$1 holds $(od -An -tx1 "$1" | xargs), not $(od -An -tx1 "$2" | xargs)"
 }
 
-# editor_window TITLE-REGEX: the editor's main window, focused, as MAIN; its
-# view's first pixel row on screen as VIEW_TOP (the menu bar takes what the
-# first-start client area of 480 rows leaves).
+# editor_window TITLE-REGEX: the editor's main window, focused, as MAIN, and
+# its view's first pixel row on screen as VIEW_TOP. The menu bar's height is
+# read off the first window, whose client area starts 480 rows high.
 editor_window() {
   MAIN=$(wait_window "$1")
   sleep 0.5
   focus "$MAIN"
   eval "$(xdotool getwindowgeometry --shell "$MAIN")"
-  WIN_X=$X VIEW_TOP=$(( Y + HEIGHT - 480 ))
+  : "${MENU_HEIGHT:=$(( HEIGHT - 480 ))}"
+  WIN_X=$X VIEW_TOP=$(( Y + MENU_HEIGHT ))
 }
 # drag X1 Y1 X2 Y2: a left-button drag in view pixels.
 drag() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Editing a course as a builder does: drag over corners, keypad keys and a
 # digit, Ctrl+S, and the file holds exactly the edit (a held key acting once);
-# leaving with unsaved changes asks first; a new course saved under a bare
-# name gets ".hfd" and plays in the game. Arguments: Braskit, Brask.
+# the recent files and the window's place are kept; leaving with unsaved
+# changes asks first; a new course saved under a bare name gets ".hfd" and
+# plays in the game. Arguments: Braskit, Brask.
 source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/lib.sh"
 BRASKIT=$(realpath "$1")
 BRASK=$(realpath "$2")
@@ -12,6 +13,7 @@ step "drag over the bottom row's left three half-cells, keypad +, main-row 2, Ct
 floor course.hfd
 start editor.log "$BRASKIT" "$WORK/course.hfd"
 editor_window '^course\.hfd - Braskit$'
+(( WIDTH >= 601 && Y + HEIGHT - VIEW_TOP >= 401 )) || fail "the first window is only ${WIDTH}x$HEIGHT, not 12 x 8 cells"
 drag 10 60 60 90
 expect_pixel 1 75 "48,48,255" "the outline's left side"
 keys KP_Add 2
@@ -36,6 +38,8 @@ keys KP_Add
 expect_pixel 9 9 "200,0,200" "height 8"
 
 step "Exit with the change unsaved asks: Cancel keeps it all, Save writes it"
+xdotool windowmove "$MAIN" 130 90 windowsize "$MAIN" 840 620
+sleep 0.5
 keys alt+f x
 answer '^Braskit$' Escape
 wait_no_window '^Braskit$'
@@ -49,9 +53,10 @@ expect_exit 0
   >"$WORK/expected.hfd"
 wait_file_equals "$WORK/course.hfd" "$WORK/expected.hfd"
 
-step "Don't Save leaves the file as it was"
+step "the window comes back where it was left; Don't Save leaves the file as it was"
 start editor.log "$BRASKIT" "$WORK/course.hfd"
 editor_window '^course\.hfd - Braskit$'
+[ "$X,$Y,$WIDTH,$HEIGHT" = "130,90,840,620" ] || fail "the window came back at $X,$Y, ${WIDTH}x$HEIGHT"
 drag 10 10 10 10
 keys KP_Add alt+f x
 answer '^Braskit$' alt+n
