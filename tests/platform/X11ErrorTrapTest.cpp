@@ -26,6 +26,7 @@ TEST(X11ErrorTrap, TakesTheRefusalsOfItsDisplaySentWhileItStands)
     Display* const display = XOpenDisplay(nullptr);
     Display* const other = XOpenDisplay(nullptr);
     ASSERT_TRUE(display && other);
+    g_untrapped.clear();
     const XErrorHandler before = XSetErrorHandler([](Display* refused, XErrorEvent*) {
         g_untrapped.push_back(refused);
         return 0;
