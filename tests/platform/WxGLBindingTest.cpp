@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(WxGLBindingFlags, MesasSoftwareRenderersAreTheGenericImplementation)
+TEST(WxGLBinding, MesasSoftwareRenderersAreTheGenericImplementation)
 {
     const unsigned generic = kPfdGenericFormat, accelerated = kPfdGenericFormat | kPfdGenericAccelerated;
     const struct { const char* renderer; bool direct; unsigned flags; } cases[] = {
@@ -25,51 +25,17 @@ TEST(WxGLBindingFlags, MesasSoftwareRenderersAreTheGenericImplementation)
         EXPECT_EQ(CWxGLBinding::FlagsForRenderer(c.renderer, c.direct), c.flags) << (c.renderer ? c.renderer : "null");
 }
 
-// A shown canvas of the view's format with the binding's context current
-// and 256 list names for glyphs.
-class WxGLBinding : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        BRASK_REQUIRE_DISPLAY();
-        m_frame = new wxFrame(nullptr, wxID_ANY, "gl test");
-        m_canvas = new wxGLCanvas(m_frame, CWxGLBinding::WindowAttributes(kViewPixelFormat));
-        m_frame->Show();
-        ASSERT_TRUE(PumpUntil([this] { return m_canvas->GetXWindow() != 0; })) << "the canvas was never realized";
-        m_context = m_binding.CreateContext(m_canvas);
-        ASSERT_TRUE(m_binding.MakeCurrent(m_canvas, m_context));
-        m_base = glGenLists(256);
-    }
-
-    void TearDown() override
-    {
-        if (m_context)
-            m_binding.DeleteContext(m_context);
-        if (m_frame)
-            m_frame->Destroy();
-    }
-
-    // How far the text's glyphs move the raster position, in pixels.
-    double Advance(const char* text)
-    {
-        GLdouble from[4], to[4];
-        glRasterPos2i(0, 0);
-        glGetDoublev(GL_CURRENT_RASTER_POSITION, from);
-        glListBase(m_base);
-        glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
-        glGetDoublev(GL_CURRENT_RASTER_POSITION, to);
-        return to[0] - from[0];
-    }
-
-    CWxGLBinding& m_binding = CWxGLBinding::Instance();
-    wxFrame* m_frame = nullptr;
-    wxGLCanvas* m_canvas = nullptr;
-    wxGLContext* m_context = nullptr;
-    GLuint m_base = 0;
-};
-
-TEST_F(WxGLBinding, GivesADoubleBufferedContextWithDepthAndReleasesItWhenDeleted)
+// On a shown canvas of the view's format.
+TEST(WxGLBinding, GivesADoubleBufferedContextWithDepthWhereBitmapGlyphsAdvanceByTheirWidth)
 {
+    BRASK_REQUIRE_DISPLAY();
+    CWxGLBinding& binding = CWxGLBinding::Instance();
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "gl test");
+    auto* canvas = new wxGLCanvas(frame, CWxGLBinding::WindowAttributes(kViewPixelFormat));
+    frame->Show();
+    ASSERT_TRUE(PumpUntil([canvas] { return canvas->GetXWindow() != 0; })) << "the canvas was never realized";
+    wxGLContext* context = binding.CreateContext(canvas);
+    ASSERT_TRUE(binding.MakeCurrent(canvas, context));
     GLboolean doubleBuffered = GL_FALSE;
     GLint depth = 0, stencil = -1;
     glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
@@ -77,18 +43,27 @@ TEST_F(WxGLBinding, GivesADoubleBufferedContextWithDepthAndReleasesItWhenDeleted
     glGetIntegerv(GL_STENCIL_BITS, &stencil);
     // No stencil buffer: the closest visual has none the view does not ask for.
     EXPECT_TRUE(doubleBuffered && depth >= 16 && stencil == 0) << depth << " depth, " << stencil << " stencil bits";
-    EXPECT_TRUE(m_binding.DeleteContext(m_context));
-    m_context = nullptr;
-    EXPECT_EQ(glXGetCurrentContext(), nullptr) << "a deleted context still current";
-}
 
-TEST_F(WxGLBinding, BitmapGlyphsMoveTheRasterPositionByTheirWidthBlankOnesToo)
-{
-    // Bitmaps of the desktop's default face, in pixels.
-    ASSERT_TRUE(m_binding.UseFontBitmaps(m_canvas, nullptr, 0, 256, m_base));
-    const double a = Advance("A"), blank = Advance(" ");
+    // Bitmaps of the desktop's default face; how far a text's glyphs move
+    // the raster position, in pixels.
+    const GLuint base = glGenLists(256);
+    EXPECT_TRUE(binding.UseFontBitmaps(canvas, nullptr, 0, 256, base));
+    const auto advance = [base](const char* text) {
+        GLdouble from[4], to[4];
+        glRasterPos2i(0, 0);
+        glGetDoublev(GL_CURRENT_RASTER_POSITION, from);
+        glListBase(base);
+        glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
+        glGetDoublev(GL_CURRENT_RASTER_POSITION, to);
+        return to[0] - from[0];
+    };
+    const double a = advance("A"), blank = advance(" ");
     EXPECT_TRUE(a > 3 && blank > 1) << a << ", " << blank;
-    EXPECT_NEAR(Advance("A A"), 2 * a + blank, 1e-5);
+    EXPECT_NEAR(advance("A A"), 2 * a + blank, 1e-5);
+
+    EXPECT_TRUE(binding.DeleteContext(context));
+    EXPECT_EQ(glXGetCurrentContext(), nullptr) << "a deleted context still current";
+    frame->Destroy();
 }
 
 } // namespace

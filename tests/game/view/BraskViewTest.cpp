@@ -1,5 +1,5 @@
-// CBraskView under Xvfb: the end words, the lists of an opened course, and
-// the chase camera, read back from the matrices and pixels it leaves.
+// CBraskView under Xvfb: the end words, the chase camera and the ball read
+// back from the matrices and pixels it leaves, and the lists of a course.
 #include "game/view/BraskView.h"
 
 #include "game/state/BraskDoc.h"
@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -18,53 +19,63 @@ TEST(BraskViewEndWords, OnlyAnEndedGameHasWords)
 {
     EXPECT_STREQ(CBraskView::EndWords(Lost), "Game Over");
     EXPECT_STREQ(CBraskView::EndWords(Won), "You did it!");
-    EXPECT_EQ(CBraskView::EndWords(Idle), nullptr);
-    EXPECT_EQ(CBraskView::EndWords(Rolling), nullptr);
+    EXPECT_TRUE(CBraskView::EndWords(Idle) == nullptr && CBraskView::EndWords(Rolling) == nullptr);
+}
+
+// How far from where it should be seen the modelview puts a course point
+// (heights raw, as the scene draws them).
+double Miss(const std::vector<double>& point, const std::vector<double>& seen)
+{
+    GLdouble m[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+    double miss = 0;
+    for (int row = 0; row < 3; ++row)
+        miss += std::fabs(m[row] * point[0] + m[4 + row] * point[1] + m[8 + row] * point[2] + m[12 + row] - seen[row]);
+    return miss;
 }
 
 // A shown 400 x 300 game view with a flat 10 x 10 course opened.
-class BraskView : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        BRASK_REQUIRE_DISPLAY();
-        m_frame = new wxFrame(nullptr, wxID_ANY, "Brask");
-        m_view = new CBraskView(m_frame, m_doc);
-        m_frame->SetClientSize(400, 300);
-        m_frame->Show();
-        ASSERT_TRUE(PumpUntil([this] { return m_view->IsCreated(); })) << "the view was never realized";
-        m_doc.GetHeightField().Create(10, 10);
-        m_view->BuildLists();
-    }
-
-    void TearDown() override
-    {
-        if (m_frame != nullptr)
-            m_frame->Destroy();
-        if (HaveDisplay())
-            PumpEventsOnce();
-    }
-
-    // How far from where it should be seen the modelview puts a course
-    // point (heights raw, as the scene draws them).
-    static double Miss(const std::vector<double>& point, const std::vector<double>& seen)
-    {
-        GLdouble m[16];
-        glGetDoublev(GL_MODELVIEW_MATRIX, m);
-        double miss = 0;
-        for (int row = 0; row < 3; ++row)
-            miss += std::fabs(m[row] * point[0] + m[4 + row] * point[1] + m[8 + row] * point[2] + m[12 + row]
-                              - seen[row]);
-        return miss;
-    }
-
-    CBraskDoc m_doc;
-    wxFrame* m_frame = nullptr;
-    CBraskView* m_view = nullptr;
-};
-
-TEST_F(BraskView, OpeningACourseAgainLeavesNoExtraLists)
+TEST(BraskView, TheCameraTrailsTheBallSevenCellsBehindAndACourseOpenedAgainLeavesNoExtraLists)
 {
+    BRASK_REQUIRE_DISPLAY();
+    CBraskDoc doc;
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "Brask");
+    // Gone before the document it shows, however the test ends.
+    const std::unique_ptr<wxFrame, void (*)(wxFrame*)> closing(frame, [](wxFrame* f) {
+        f->Destroy();
+        PumpEventsOnce();
+    });
+    auto* view = new CBraskView(frame, doc);
+    frame->SetClientSize(400, 300);
+    frame->Show();
+    ASSERT_TRUE(PumpUntil([view] { return view->IsCreated(); })) << "the view was never realized";
+    doc.GetHeightField().Create(10, 10);
+    view->BuildLists();
+
+    // Settled behind a ball 8 high, the camera is 7 cells behind in x and
+    // y, and a quarter of the ball's height plus 5 up (heights are drawn at
+    // a fifth); straight ahead lies the ball, raised by that quarter.
+    doc.SetBall(4.5, 4.5, 8.0, 0.0, 0.0, 0.0);
+    for (int step = 0; step < 200; ++step)
+        view->ApplyViewTransform();
+    EXPECT_LT(Miss({-2.5, -2.5, 7.0 / 0.2}, {0, 0, 0}), 1e-4) << "the camera";
+    EXPECT_LT(Miss({4.5, 4.5, 2.0 / 0.2}, {0, 0, -std::sqrt(7.0 * 7.0 * 2 + 5.0 * 5.0)}), 1e-4) << "the ball";
+    // It trails a ball on the move by 0.05 cells across and 0.1 up a frame.
+    doc.SetBall(5.5, 5.5, 12.0, 0.0, 0.0, 0.0);
+    view->ApplyViewTransform();
+    EXPECT_LT(Miss({-2.45, -2.45, 7.1 / 0.2}, {0, 0, 0}), 1e-4) << "the camera a frame later";
+
+    // In a frame, the ball's orange cap (0.9, 0.5, 0.3) shows.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view->DrawScene();
+    std::vector<unsigned char> p(400 * 300 * 3);
+    glReadPixels(0, 0, 400, 300, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+    int orange = 0;
+    for (size_t i = 0; i < p.size(); i += 3)
+        orange += std::abs(p[i] - 230) + std::abs(p[i + 1] - 128) + std::abs(p[i + 2] - 77) <= 6;
+    EXPECT_GT(orange, 20);
+
+    // Opening a course builds its lists in place of the old course's.
     const auto lists = [] {
         int count = 0;
         for (GLuint name = 1; name < 4096; ++name)
@@ -72,35 +83,9 @@ TEST_F(BraskView, OpeningACourseAgainLeavesNoExtraLists)
         return count;
     };
     const int before = lists();
-    m_doc.GetHeightField().Create(4, 3);  // as opening a course does: the course, then its lists
-    m_view->BuildLists();
+    doc.GetHeightField().Create(4, 3);  // as opening a course does: the course, then its lists
+    view->BuildLists();
     EXPECT_EQ(lists(), before);
-}
-
-TEST_F(BraskView, TheCameraTrailsTheBallSevenCellsBehindAndLooksDownAtIt)
-{
-    // Settled behind a ball 8 high, the camera is 7 cells behind in x and
-    // y, and a quarter of the ball's height plus 5 up (heights are drawn at
-    // a fifth); straight ahead lies the ball, raised by that quarter.
-    m_doc.SetBall(4.5, 4.5, 8.0, 0.0, 0.0, 0.0);
-    for (int frame = 0; frame < 200; ++frame)
-        m_view->ApplyViewTransform();
-    EXPECT_LT(Miss({-2.5, -2.5, 7.0 / 0.2}, {0, 0, 0}), 1e-4) << "the camera";
-    EXPECT_LT(Miss({4.5, 4.5, 2.0 / 0.2}, {0, 0, -std::sqrt(7.0 * 7.0 * 2 + 5.0 * 5.0)}), 1e-4) << "the ball";
-    // It trails a ball on the move by 0.05 cells across and 0.1 up a frame.
-    m_doc.SetBall(5.5, 5.5, 12.0, 0.0, 0.0, 0.0);
-    m_view->ApplyViewTransform();
-    EXPECT_LT(Miss({-2.45, -2.45, 7.1 / 0.2}, {0, 0, 0}), 1e-4) << "the camera a frame later";
-
-    // In a frame, the ball's orange cap (0.9, 0.5, 0.3) shows.
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    m_view->DrawScene();
-    std::vector<unsigned char> p(400 * 300 * 3);
-    glReadPixels(0, 0, 400, 300, GL_RGB, GL_UNSIGNED_BYTE, p.data());
-    int orange = 0;
-    for (size_t i = 0; i < p.size(); i += 3)
-        orange += std::abs(p[i] - 230) + std::abs(p[i + 1] - 128) + std::abs(p[i + 2] - 77) <= 6;
-    EXPECT_GT(orange, 20);
 }
 
 } // namespace

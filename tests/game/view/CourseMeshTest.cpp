@@ -84,11 +84,9 @@ TEST(CourseMesh, EachTypeHasItsTopColourAndTheBorderHasWallsDownTo0)
     for (int x = 0; x < 9; ++x)
         grid.SetCell(x, 0, HeightCell{cells[x].type, {10, 10, 10, 10}, 0});
     const auto corners = Record([&grid] { glCallList(CCourseMesh::BuildCourseList(grid)); });
-    for (int x = 0; x < 7; ++x) {
-        const auto& c = cells[x];
-        EXPECT_TRUE(Has(corners, {x + 0.0, 0, 10, c.red, c.green, c.blue})) << "cell " << x;
-        EXPECT_TRUE(Has(corners, {x + 1.0, 1, 10, c.red, c.green, c.blue})) << "cell " << x;
-    }
+    for (int x = 0; x < 7; ++x)  // at both ends of the top's diagonal
+        for (const double end : {0.0, 1.0})
+            EXPECT_TRUE(Has(corners, {x + end, end, 10, cells[x].red, cells[x].green, cells[x].blue})) << "cell " << x;
     // Floor takes the ramp's colour at its height, (0.02, 0.12, 0.37) at 10, its blue
     // dimmed at the first corner and raised at the opposite one: even a flat run shows a gradient.
     EXPECT_TRUE(Has(corners, {7, 0, 10, 0.02, 0.12, 0.37 * 0.3}));
