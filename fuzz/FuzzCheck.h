@@ -3,13 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-// A broken invariant ends the run the way a sanitizer report does, so the
-// fuzzer keeps the input as a crash and the replayer fails its test.
-#define FUZZ_CHECK(condition, what)                                                              \
-    do {                                                                                         \
-        if (!(condition)) {                                                                      \
-            std::fprintf(stderr, "fuzz check failed at %s:%d: %s\n  (%s)\n", __FILE__, __LINE__, \
-                         what, #condition);                                                      \
-            std::abort();                                                                        \
-        }                                                                                        \
+// A broken invariant ends the run as a sanitizer report does: the fuzzer
+// keeps the input as a crash and the replayer fails its test.
+#define FUZZ_CHECK(condition, what)                                                                 \
+    do {                                                                                            \
+        if (!(condition))                                                                           \
+            std::fprintf(stderr, "fuzz check failed at %s:%d: %s\n", __FILE__, __LINE__, what), std::abort(); \
     } while (false)

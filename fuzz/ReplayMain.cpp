@@ -4,7 +4,6 @@
 // line names the input that did it.
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,32 +12,25 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace fs = std::filesystem;
-
 int main(int argc, char** argv)
 {
+    namespace fs = std::filesystem;
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        std::error_code error;
-        std::vector<fs::path> found;
-        if (fs::is_directory(argv[i], error)) {
-            for (const fs::directory_entry& entry : fs::directory_iterator(argv[i], error))
-                found.push_back(entry.path());
-            std::sort(found.begin(), found.end());
-        } else {
-            found.push_back(argv[i]);
-        }
-        inputs.insert(inputs.end(), found.begin(), found.end());
+        const std::size_t first = inputs.size();
+        if (fs::is_directory(argv[i]))
+            inputs.insert(inputs.end(), fs::directory_iterator(argv[i]), fs::directory_iterator());
+        else
+            inputs.push_back(argv[i]);
+        std::sort(inputs.begin() + static_cast<long>(first), inputs.end());
     }
     for (const fs::path& input : inputs) {
         std::printf("replaying %s\n", input.c_str());
         std::fflush(stdout);
         std::ifstream in(input, std::ios::binary);
         const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-        if (!in) {
-            std::fprintf(stderr, "%s: cannot read %s\n", argv[0], input.c_str());
-            return 2;
-        }
+        if (!in)
+            return std::fprintf(stderr, "%s: cannot read %s\n", argv[0], input.c_str()), 2;
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }
     std::printf("%zu inputs replayed, all passed\n", inputs.size());

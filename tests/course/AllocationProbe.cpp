@@ -6,8 +6,7 @@
 namespace {
 
 bool g_watching = false;
-std::size_t g_largest = 0;
-std::size_t g_failAbove = 0;
+std::size_t g_largest = 0, g_failAbove = 0;
 
 void* Allocate(std::size_t size)
 {
@@ -28,15 +27,8 @@ void* AllocateOrThrow(std::size_t size)
 
 }  // namespace
 
-CAllocationProbe::CAllocationProbe(std::size_t failAbove)
-{
-    g_largest = 0;
-    g_failAbove = failAbove;
-    g_watching = true;
-}
-
+CAllocationProbe::CAllocationProbe(std::size_t failAbove) { g_largest = 0, g_failAbove = failAbove, g_watching = true; }
 CAllocationProbe::~CAllocationProbe() { g_watching = false; }
-
 std::size_t CAllocationProbe::Largest() const { return g_largest; }
 
 void* operator new(std::size_t size) { return AllocateOrThrow(size); }

@@ -1,14 +1,11 @@
 # Steps shared by the end-to-end tests of both programs, which start the
 # real programs under the test display and drive them with xdotool.
 set -euo pipefail
-
 skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $*"; }
-
 [ -n "${DISPLAY:-}" ] || skip "needs an X display"
-command -v xdotool >/dev/null || skip "needs xdotool"
-command -v import >/dev/null || skip "needs ImageMagick"
+command -v xdotool >/dev/null && command -v import >/dev/null || skip "needs xdotool and ImageMagick"
 
 WORK=$(mktemp -d /tmp/brask-e2e.XXXXXX)
 # A fresh home: no saved placement, no recent files of the user's.
@@ -29,12 +26,11 @@ FLOOR=1 HOLE=2 START=3 FINISH=4
 # course W H [X,Y=TYPE...]: flat Floor at height 0, with the cells named.
 course() {
   local w=$1 h=$2 x y type spec
-  shift 2
   le32 "$w"; le32 "$h"
   for (( y = 0; y < h; y++ )); do
     for (( x = 0; x < w; x++ )); do
       type=$FLOOR
-      for spec in "$@"; do [ "${spec%=*}" = "$x,$y" ] && type=${spec#*=}; done
+      for spec in "${@:3}"; do [ "${spec%=*}" = "$x,$y" ] && type=${spec#*=}; done
       cell "$type" 0 0 0 0
     done
   done
@@ -42,7 +38,6 @@ course() {
 
 # start LOG PROGRAM ARGS...: starts PROGRAM, its output in $WORK/LOG.
 start() { "${@:2}" >"$WORK/$1" 2>&1 & PROGRAM_PID=$!; }
-
 # wait_window NAME-REGEX [NOT-ID]: the id of a visible window so named (other
 # than NOT-ID), waiting for it while the program runs.
 wait_window() {
@@ -56,28 +51,19 @@ wait_window() {
   done
   fail "no window named \"$1\""
 }
-
 wait_no_window() {
   local i
-  for (( i = 0; i < 100; i++ )); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && sleep 0.1 || return 0; done
+  for (( i = 0; i < 100; i++ )); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && sleep 0.1 || return 0
+  done
   fail "window \"$1\" is still there"
 }
-
 # There is no window manager: windows get the keyboard directly.
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
 keys() { xdotool key --delay 100 "$@"; sleep 0.3; }
-
-# answer NAME-REGEX KEYS... [NOT-ID]: focuses the dialog so named and
-# presses the keys.
+# answer NAME-REGEX KEY [NOT-ID]: the key pressed in the dialog so named.
 answer() { focus "$(wait_window "$1" "${3:-}")"; keys "$2"; }
-
-# open_through_dialog FILE: Ctrl+O, then FILE typed into the Open dialog.
-open_through_dialog() {
-  keys ctrl+o
-  answer '^Open$' ctrl+l
-  xdotool type --delay 30 "$1"
-  keys Return
-}
+open_through_dialog() { keys ctrl+o; answer '^Open$' ctrl+l; xdotool type --delay 30 "$1"; keys Return; }
 save_as() { keys ctrl+s; answer '^Save As$' ctrl+a; xdotool type --delay 30 "$1"; keys Return; }
 
 # wait_exit: waits for the program to end and leaves its status in
@@ -92,14 +78,11 @@ wait_exit() {
 }
 expect_exit() { wait_exit; [ "$EXIT_STATUS" = "$1" ] || fail "exit status $EXIT_STATUS, not $1"; }
 quiet() { ! grep -q . "$WORK/$1" || { cat "$WORK/$1"; fail "the program wrote to its terminal"; }; }
-
 expect_title() {
   local i
   for (( i = 0; i < 30; i++ )); do [[ $(xdotool getwindowname "$1") =~ $2 ]] && return 0 || sleep 0.1; done
   fail "title is \"$(xdotool getwindowname "$1")\", not \"$2\""
 }
-
-# wait_file_equals FILE EXPECTED-FILE
 wait_file_equals() {
   local i
   for (( i = 0; i < 50; i++ )); do cmp -s "$1" "$2" && return 0 || sleep 0.1; done
@@ -120,8 +103,7 @@ editor_window() {
 # drag X1 Y1 X2 Y2: a left-button drag in view pixels.
 drag() {
   xdotool mousemove $(( WIN_X + $1 )) $(( VIEW_TOP + $2 )) sleep 0.1 mousedown 1 sleep 0.1 \
-    mousemove $(( WIN_X + $3 )) $(( VIEW_TOP + $4 )) sleep 0.1 mouseup 1
-  sleep 0.3
+    mousemove $(( WIN_X + $3 )) $(( VIEW_TOP + $4 )) sleep 0.1 mouseup 1 sleep 0.3
 }
 # expect_pixel X Y R,G,B WHAT: the colour on screen at view pixel (X, Y).
 expect_pixel() {

@@ -21,7 +21,7 @@ apps=$share/applications hicolor=$share/icons/hicolor mime=$share/mime/packages/
 
 step "install into $dest: exactly the expected files, nothing outside it"
 touch "$work/stamp"
-DESTDIR=$dest cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install"; }
+DESTDIR=$dest cmake --install "$build" --prefix /usr >"$work/log" 2>&1 || { cat "$work/log"; fail "install"; }
 {
   echo "$bin/brask"; echo "$bin/braskit"; echo "$mime"; echo "$man6/brask.6"; echo "$man6/braskit.6"
   for course in "$source_dir"/courses/*.hfd; do echo "$courses/$(basename "$course")"; done
@@ -32,7 +32,7 @@ DESTDIR=$dest cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 |
   echo "$hicolor/scalable/mimetypes/$COURSE_ICON.svg"
   for size in $ICON_SIZES; do echo "$hicolor/${size}x$size/mimetypes/$COURSE_ICON.png"; done
 } | sort >"$work/expected.txt"
-find "$dest" \( -type f -o -type l \) | sort | diff -u "$work/expected.txt" - || fail "the tree differs (- missing, + unexpected)"
+find "$dest" \( -type f -o -type l \) | sort | diff -u "$work/expected.txt" - || fail "the tree differs (+ unexpected)"
 strays=$(find /usr /etc /opt -xdev -cnewer "$work/stamp" -iname '*brask*' 2>/dev/null || true)
 [ -z "$strays" ] || fail "files appeared outside DESTDIR: $strays"
 for course in "$source_dir"/courses/*.hfd; do cmp "$course" "$courses/$(basename "$course")"; done
@@ -55,6 +55,14 @@ for id in "$GAME_ID" "$EDITOR_ID"; do
   grep -q "<release version=\"$VERSION\"" "$share/metainfo/$id.metainfo.xml" || fail "$id metainfo: release"
 done
 xmllint --noout "$mime" "$hicolor"/scalable/*/*.svg
+for png in "$hicolor"/*/*/*.png; do  # each the rendering of its drawing, as scripts/render-icons.sh makes it
+  size=${png#"$hicolor"/} svg=$source_dir/desktop/icons/$(basename "$png" .png).svg
+  size=${size%%x*}
+  [ -f "$(dirname "$svg")/$size/$(basename "$svg")" ] && svg=$(dirname "$svg")/$size/$(basename "$svg")
+  rsvg-convert --width "$size" --height "$size" --output "$work/fresh.png" "$svg"
+  # Another renderer may round an edge pixel otherwise; a changed drawing moves whole shapes.
+  [ "$(compare -metric AE -fuzz 4% "$png" "$work/fresh.png" null: 2>&1 || true)" = 0 ] || fail "$png is not $svg"
+done
 cp -r "$share" "$work/share"
 export XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$work/share:/usr/share"
 remarks=$(update-mime-database "$work/share/mime" 2>&1) && [ -z "$remarks" ] || fail "update-mime-database: $remarks"
@@ -63,12 +71,13 @@ grep -qx "$type:$COURSE_ICON" "$work/share/mime/icons" || fail "*.hfd is '$type'
 update-desktop-database "$work/share/applications"
 grep -qx "$type=$EDITOR_ID.desktop;" "$work/share/applications/mimeinfo.cache" || fail "courses do not open in Braskit"
 for page in brask braskit; do
-  warnings=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$man6/$page.6" 2>&1 >"$work/$page.txt") && [ -z "$warnings" ] \
+  warnings=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$man6/$page.6" 2>&1 >"$work/$page.txt") \
+    && [ -z "$warnings" ] \
     || fail "man $page: $warnings"
   grep -qF "/usr/$COURSES_DIR" "$work/$page.txt" || fail "man $page does not name the courses"
 done
 
-[ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null || { echo "PASS (no display: the launchers were not started)"; exit 0; }
+[ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null || { echo "PASS (no display: no launcher started)"; exit 0; }
 step "each launcher starts its program on a course, in a window of the launcher's class"
 for id in "$EDITOR_ID" "$GAME_ID"; do
   title='^04-terraces\.hfd - Braskit$'

@@ -42,21 +42,17 @@ TEST(SingleDocFrame, SharedMenusAndDroppedFiles)
     frame->FinishShellSetup(view);
     frame->Show();
     PumpEvents();
-    const MenuBarText expected = {
-        {"&File", {"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "E&xit"}},
-        {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
-        {"&Help", {"&About Tester..."}},
-    };
-    EXPECT_EQ(ReadMenuBar(*bar), expected);
+    EXPECT_EQ(ReadMenuBar(*bar),
+              (MenuBarText{{"&File", {"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "E&xit"}},
+                           {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
+                           {"&Help", {"&About Tester..."}}}));
     for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
         EXPECT_FALSE(bar->IsEnabled(id));
 
     auto* target = dynamic_cast<wxFileDropTarget*>(view->GetDropTarget());
     ASSERT_NE(target, nullptr);
-    wxArrayString files;
-    files.push_back(folder.Path("nine.hfd"));
-    files.push_back(folder.Path("other.hfd"));
-    EXPECT_TRUE(target->OnDropFiles(5, 5, files));
+    const wxString files[] = {folder.Path("nine.hfd"), folder.Path("other.hfd")};
+    EXPECT_TRUE(target->OnDropFiles(5, 5, wxArrayString(2, files)));
     EXPECT_TRUE(doc.m_values.empty()) << "opened only once the drop is over";
     PumpEvents();
     EXPECT_EQ(doc.m_values, std::vector<std::int32_t>{9});

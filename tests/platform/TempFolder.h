@@ -11,12 +11,7 @@ class CTempFolder {
 public:
     using Bytes = std::vector<std::uint8_t>;
 
-    CTempFolder()
-    {
-        char pattern[] = "/tmp/brask-test-XXXXXX";
-        EXPECT_NE(::mkdtemp(pattern), nullptr);
-        m_path = pattern;
-    }
+    CTempFolder() : m_path(::mkdtemp(m_pattern)) {}
     ~CTempFolder() { std::filesystem::remove_all(m_path); }
     std::string Path(const std::string& name = "") const { return name.empty() ? m_path : m_path + "/" + name; }
     Bytes Read(const std::string& name) const
@@ -35,5 +30,6 @@ public:
     }
 
 private:
+    char m_pattern[23] = "/tmp/brask-test-XXXXXX";
     std::string m_path;
 };

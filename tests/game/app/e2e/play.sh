@@ -7,7 +7,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASK=$(realpath "$1")
 MAKE_COURSE=$(realpath "$2")
-
 pointer() { xdotool getmouselocation | sed -n 's/^x:\([0-9]*\) y:\([0-9]*\) .*/\1,\2/p'; }
 # play COURSE: starts the game on it and waits for the frame rate in the title.
 play() {
@@ -16,34 +15,29 @@ play() {
   focus "$MAIN"
   eval "$(xdotool getwindowgeometry --shell "$MAIN")"
 }
-# words_pixels: how many pixels of the window are the end words' dark red,
-# (0.5, 0.1, 0.1) of full scale; the words cover thousands of them.
-words_pixels() {
+# words: whether the end words show, in their dark red (0.5, 0.1, 0.1):
+# they cover thousands of the window's pixels, a stray colour a few.
+words() {
   import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$WORK/shot.png"
-  local differing
-  differing=$(compare -metric AE -fuzz 3% "$WORK/shot.png" -size "${WIDTH}x$HEIGHT" 'xc:rgb(128,26,26)' null: 2>&1 || true)
-  echo $(( WIDTH * HEIGHT - ${differing%%.*} ))
+  local other
+  other=$(compare -metric AE -fuzz 3% "$WORK/shot.png" -size "${WIDTH}x$HEIGHT" 'xc:rgb(128,26,26)' null: 2>&1) || true
+  (( WIDTH * HEIGHT - ${other%%.*} >= 500 ))
 }
 wait_words() {
-  local i
-  for (( i = 0; i < 40; i++ )); do
-    (( $(words_pixels) >= 500 )) && return 0
-    sleep 0.25
-  done
+  for (( i = 0; i < 40; i++ )); do words && return 0 || sleep 0.25; done
   fail "no end words on screen"
 }
-no_words() { (( $(words_pixels) < 500 )) || fail "end words on screen $*"; }
 
 step "the title shows 1 to 33 frames a second; the ball rests, then the mouse pushes it into a hole"
 course 9 3 1,1=$START 6,1=$HOLE >"$WORK/hole.hfd"
 play "$WORK/hole.hfd"
 [ "$(pointer)" = "500,380" ] || fail "loading did not centre the pointer: $(pointer)"
 for (( i = 0; i < 5; i++ )); do
-  [[ $(xdotool getwindowname "$MAIN") =~ \(\ ([0-9]+)\ Frames ]] && (( BASH_REMATCH[1] >= 1 && BASH_REMATCH[1] <= 33 )) \
-    || fail "title \"$(xdotool getwindowname "$MAIN")\""
+  [[ $(xdotool getwindowname "$MAIN") =~ \(\ ([0-9]+)\ Frames ]] && (( BASH_REMATCH[1] >= 1 )) \
+    && (( BASH_REMATCH[1] <= 33 )) || fail "title \"$(xdotool getwindowname "$MAIN")\""
   sleep 0.2
 done
-no_words "while the ball rests"
+! words || fail "end words while the ball rests"
 xdotool mousemove_relative 60 0  # 1.2 cells a second towards +x
 wait_words
 
@@ -51,7 +45,7 @@ step "Ctrl+N starts again; Space puts the pointer back at (500, 380)"
 xdotool mousemove 500 380
 keys ctrl+n
 sleep 2
-no_words "after Game > New"
+! words || fail "end words after Game > New"
 xdotool mousemove 300 200
 keys space
 [ "$(pointer)" = "500,380" ] || fail "after Space the pointer is at $(pointer)"
@@ -63,9 +57,9 @@ step "down a ramp into a finish: the words come too"
 {
   le32 3; le32 8
   for (( y = 0; y < 8; y++ )); do
-    cell "$FLOOR" $(( 16 - 2 * y )) $(( 16 - 2 * y )) $(( 14 - 2 * y )) $(( 14 - 2 * y ))
-    cell $(( y == 0 ? START : y == 6 ? FINISH : FLOOR )) $(( 16 - 2 * y )) $(( 16 - 2 * y )) $(( 14 - 2 * y )) $(( 14 - 2 * y ))
-    cell "$FLOOR" $(( 16 - 2 * y )) $(( 16 - 2 * y )) $(( 14 - 2 * y )) $(( 14 - 2 * y ))
+    for type in $FLOOR $(( y == 0 ? START : y == 6 ? FINISH : FLOOR )) $FLOOR; do
+      cell "$type" $(( 16 - 2 * y )) $(( 16 - 2 * y )) $(( 14 - 2 * y )) $(( 14 - 2 * y ))
+    done
   done
 } >"$WORK/ramp.hfd"
 play "$WORK/ramp.hfd"
