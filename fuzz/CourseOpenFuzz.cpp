@@ -89,11 +89,10 @@ Bytes Saved(CDocument& doc)
     return doc.SaveToBytes(bytes, reason) ? bytes : Bytes();
 }
 
-BallState BallOf(const CBraskDoc& doc)
+BallState BallOf(const CBraskDoc& d)
 {
     BallState b;
-    doc.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy);
-    return b;
+    return d.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy), b;
 }
 
 void CheckOpen(CDocument& doc, CHeightField& course, const Bytes& bytes, CBraskDoc* game)
