@@ -1,12 +1,11 @@
-// The ball's step on any course after any frame interval (the clock's wrap,
-// pauses of days, none), with pointer moves of any size and new games in
-// between. The ball stays finite, its spin within 0..360. A rolling step
-// reads the pointer once and is lost, writing nothing, or leaves the ball on
-// the surface of a cell of the course that is no hole, won exactly on a
-// finish. Any other step reads no pointer and only turns the spin.
+// The ball's step on any course after any frame interval (the clock's wrap, pauses of days, none), with
+// pointer moves of any size and new games in between. The ball stays finite, its spin within 0..360. A
+// rolling step reads the pointer once and is lost, writing nothing, or leaves the ball on the surface of a
+// cell of the course that is no hole, won exactly on a finish. Any other step reads no pointer and only
+// turns the spin.
 //
-// Input: a course file and the clock's first reading, then events (a
-// selector byte and its operands); input that is no course is all events.
+// Input: a course file and the clock's first reading, then events (a selector byte and its operands);
+// input that is no course is all events.
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
@@ -22,12 +21,7 @@
 
 namespace {
 
-BallState BallOf(const CBraskDoc& doc)
-{
-    BallState b;
-    doc.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy);
-    return b;
-}
+BallState BallOf(const CBraskDoc& doc) { BallState b; doc.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy); return b; }
 
 // The game view's part: a load or a new game re-centres the pointer.
 class CFakeGameView : public CBraskViewLink {
@@ -44,10 +38,7 @@ void Frame(CBraskDoc& doc, CFakeGameView& view, std::uint32_t now, std::uint32_t
     const BallState before = BallOf(doc);
     const PlayState stateBefore = doc.GetPlayState();
     int reads = 0;
-    StepBall(doc, now, last, view.m_lastCursor, [&] {
-        ++reads;
-        return view.m_pointer;
-    });
+    StepBall(doc, now, last, view.m_lastCursor, [&] { ++reads; return view.m_pointer; });
     BallState b = BallOf(doc);
     const PlayState state = doc.GetPlayState();
     for (double v : {b.x, b.y, b.z, b.angle, b.vx, b.vy})

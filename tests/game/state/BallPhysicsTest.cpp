@@ -56,8 +56,7 @@ TEST(BallPhysics, OneRollingStep)
             doc.GetHeightField().SetCell(cell % 3, cell / 3, cell == 1 ? kSteep : c.ground);
         doc.SetBall(c.from[0], c.from[1], c.from[2], c.from[3], c.from[4], c.from[5]);
         doc.SetPlayState(Rolling);
-        ScreenPoint lastCursor{500, 380};
-        const ScreenPoint pointer{500 + c.move.x, 380 + c.move.y};
+        ScreenPoint lastCursor{500, 380}, pointer{500 + c.move.x, 380 + c.move.y};
         StepBall(doc, kLastFrame + c.ms, kLastFrame, lastCursor, [&] { return pointer; });
 
         EXPECT_EQ(doc.GetPlayState(), c.state);

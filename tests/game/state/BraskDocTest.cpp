@@ -1,5 +1,4 @@
-// Game > New. Where a load puts the ball, and that a refused open changes
-// nothing, are the course_open fuzz target's.
+// Game > New. Where a load puts the ball, and that a refused open changes nothing, are the course_open fuzz target's.
 
 #include "BallTestSupport.h"
 
@@ -18,8 +17,7 @@ public:
     std::string calls;
 };
 
-// The ball comes to rest on the first start cell, column by column, or
-// where it is on a course without one, and rolls.
+// The ball comes to rest on the first start cell, column by column, or where it is without one, and rolls.
 TEST(BraskDoc, NewGameRestsTheBallOnTheFirstStartCell)
 {
     CBraskDoc doc;

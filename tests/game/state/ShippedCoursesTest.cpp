@@ -17,8 +17,7 @@ void PrintTo(const ShippedCourse& course, std::ostream* os) { *os << course.file
 
 namespace {
 
-// Where a careful player turns on each course, in cells; the last turn lies
-// inside the finish.
+// Where a careful player turns on each course, in cells; the last turn lies inside the finish.
 const std::map<std::string, std::vector<std::pair<double, double>>> kRoutes = {
     {"01-first-roll.hfd", {{4.5, 20.5}}},
     {"02-stepping-stones.hfd",
