@@ -1,10 +1,9 @@
-// Opening any bytes as a course in both programs' documents, the way File >
-// Open does once the file is read, each document holding an earlier course
-// with unsaved changes. The bytes load exactly when the file layout says
-// they hold a course; a refusal gives a reason and changes nothing (in the
-// game neither the ball, the play state nor the view); a load saves back to
-// its bytes without any after its last cell; in the game it puts the ball on
-// the first start cell, column by column, and its runs tile the course.
+// Any bytes opened as a course in both programs' documents, each holding an
+// earlier course with unsaved changes. They load exactly when the layout says
+// they hold a course; a refusal gives a reason and changes nothing (nor the
+// game's ball, play state and view); a load saves back to its bytes without
+// those after its last cell, puts the ball on the first start cell column by
+// column, and its runs tile the course.
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
@@ -21,11 +20,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// A little-endian value of 2 or 4 bytes.
 std::int64_t Le(const std::uint8_t* p, int bytes)
 {
-    std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = v << 8 | p[i];
+    const std::uint32_t v = p[0] | p[1] << 8 | (bytes == 4 ? std::uint32_t(p[2] | p[3] << 8) << 16 : 0);
     return bytes == 2 ? std::int16_t(v) : std::int32_t(v);
 }
 

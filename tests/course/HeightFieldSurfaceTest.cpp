@@ -32,9 +32,8 @@ TEST(HeightFieldSurface, HeightFollowsThreeCornersAndTheNormalPointsDownhill)
         {Cell(Floor, 3, 1, 9, 1), 2.0 / 3.0, 2.0 / 3.0, 1.0 / 3.0},
     };
     for (const auto& n : normals) {
-        grid.SetCell(0, 0, n.cell);
         double nx, ny, nz;
-        grid.GetNormal(0, 0, nx, ny, nz);
+        grid.SetCell(0, 0, n.cell), grid.GetNormal(0, 0, nx, ny, nz);
         EXPECT_TRUE(std::abs(nx - n.nx) + std::abs(ny - n.ny) + std::abs(nz - n.nz) < 1e-12) << nx << ny << nz;
     }
 }

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 BRASK=$(realpath "$1")
 BRASKIT=$(realpath "$2")
 : >"$WORK/empty.hfd"
-printf '\x03\x00\x00\x00\x02\x00\x00' >"$WORK/seven-bytes.hfd"
+{ le32 3; le16 2; printf '\x00'; } >"$WORK/seven-bytes.hfd"
 { le32 3; le32 3; } >"$WORK/header-only.hfd"
 { le32 -1; le32 5; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-width.hfd"
 # The sizes alone ask for 46 exabytes, or 21 GB: refused before any

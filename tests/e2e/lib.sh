@@ -4,8 +4,7 @@ set -euo pipefail
 skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $*"; }
-[ -n "${DISPLAY:-}" ] || skip "needs an X display"
-command -v xdotool >/dev/null && command -v import >/dev/null || skip "needs xdotool and ImageMagick"
+[ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null && command -v import >/dev/null || skip "needs a display"
 
 WORK=$(mktemp -d /tmp/brask-e2e.XXXXXX)
 # A fresh home: no saved placement, no recent files of the user's.

@@ -4,6 +4,8 @@
 #include "NumberDoc.h"
 #include "TempFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -23,19 +25,16 @@ struct DocumentFiles : ::testing::Test {
     std::string SaveAsOrdinaryUser(const std::string& name)
     {
         int ends[2];
-        if (::pipe(ends) != 0)
-            return "no pipe";
-        if (::fork() == 0) {
+        char buffer[256];
+        if (::pipe(ends) == 0 && ::fork() == 0) {
             std::string reason = "cannot drop root";
             if (::geteuid() != 0 || ::setuid(65534) == 0)
                 reason = doc.OnSaveDocument(folder.Path(name), reason) ? "saved" : reason;
             ::_exit(::write(ends[1], reason.data(), reason.size()) < 0);
         }
         ::close(ends[1]);
-        char buffer[256];
         const ssize_t got = ::read(ends[0], buffer, sizeof buffer);
-        ::close(ends[0]);
-        ::wait(nullptr);
+        ::close(ends[0]), ::wait(nullptr);
         return std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
     }
     const Bytes kOld = {1, 0, 0, 0, 42, 0, 0, 0};

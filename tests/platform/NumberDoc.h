@@ -24,9 +24,8 @@ public:
     bool OnNewDocument() override
     {
         ++m_newCount;
-        if (m_acceptNew)
-            m_values.clear();
-        return m_acceptNew && CDocument::OnNewDocument();
+        m_values.clear();
+        return CDocument::OnNewDocument();
     }
     void Edit(std::int32_t value)
     {
@@ -36,6 +35,5 @@ public:
 
     std::vector<std::int32_t> m_values;
     int m_newCount = 0;
-    bool m_acceptNew = true;
     bool m_failWithBadAlloc = false;
 };

@@ -39,7 +39,7 @@ TEST(RecentFileMenu, FillsThePlaceholdersSlotAndSurvivesTheSettings)
         recent.Add(name);
     EXPECT_EQ(slot(), "&1 /c/c.hfd;&2 /c/e.hfd;&3 /c/d.hfd;&4 /c/b.hfd;");
     EXPECT_EQ(recent.GetFile(static_cast<std::size_t>(recent.IndexOfCommand(ID_FILE_MRU_FILE1 + 1))), "/c/e.hfd");
-    wxStringInputStream empty(wxEmptyString);
+    wxStringInputStream empty("");
     wxFileConfig config(empty);
     recent.Save(config);
     for (const char* name : {"/c/c.hfd", "/c/d.hfd", "/c/b.hfd"})
@@ -48,6 +48,5 @@ TEST(RecentFileMenu, FillsThePlaceholdersSlotAndSurvivesTheSettings)
     recent.Remove("/c/e.hfd");
     EXPECT_EQ(slot(), "Recent File-;");
     recent.Load(config);
-    EXPECT_EQ(slot(), "&1 /c/e.hfd;");
-    EXPECT_EQ(recent.IndexOfCommand(ID_FILE_MRU_FILE1 + 1), -1);
+    EXPECT_TRUE(slot() == "&1 /c/e.hfd;" && recent.IndexOfCommand(ID_FILE_MRU_FILE1 + 1) == -1) << slot();
 }

@@ -27,13 +27,12 @@ struct CScriptedPrompter : CShellPrompter, CViewLink {
     }
     bool AskReplaceFile(const std::string& path) override { return replaceAsked.push_back(path), false; }
     void ShowError(const std::string& message) override { errors.push_back(message); }
-    void OnDocumentPathUsed(const std::string& path) override { used.push_back(path); }
     void OnRecentFileFailed(const std::string& path) override { recentFailed.push_back(path); }
     void OnInitialUpdate() override { ++updates; }
 
     SaveChoice choice = SaveChoice::Cancel;
     std::string openPath, savePath;  // empty: the dialog is cancelled
-    Names asked, suggested, replaceAsked, errors, used, recentFailed;
+    Names asked, suggested, replaceAsked, errors, recentFailed;
     int updates = 0;
 };
 
@@ -75,7 +74,6 @@ TEST_F(SingleDocShellTest, FailuresShowOneMessageAndLeaveTheDocument)
     EXPECT_EQ(ask.errors,
               Names{"Cannot open \u201C" + folder.Path("short.hfd") + "\u201D: it ends before its last cell."});
     EXPECT_TRUE(doc.m_values.size() == 2 && doc.GetPathName() == folder.Path("kept.hfd") && ask.updates == 0);
-    EXPECT_TRUE(ask.used.empty());
     EXPECT_FALSE(shell.OpenRecentFile(folder.Path("gone.hfd")));
     EXPECT_EQ(ask.recentFailed, Names{folder.Path("gone.hfd")});
     // Saving an untitled document asks for a name first; Cancel there abandons.
@@ -105,7 +103,7 @@ TEST_F(SingleDocShellTest, OpenAndSaveAs)
     const bool opened = shell.FileOpen();
     ASSERT_EQ(::chdir(cwd), 0);
     EXPECT_TRUE(opened && ask.asked.size() == 1 && doc.m_values.size() == 1 && ask.updates == 1);
-    EXPECT_TRUE(doc.GetPathName() == folder.Path("seven.hfd") && ask.used == Names{folder.Path("seven.hfd")});
+    EXPECT_EQ(doc.GetPathName(), folder.Path("seven.hfd"));
 
     ask.savePath = folder.Path("course");
     EXPECT_TRUE(shell.FileSaveAs() && doc.GetPathName() == folder.Path("course.hfd") && ask.replaceAsked.empty());

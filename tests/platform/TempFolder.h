@@ -1,10 +1,9 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 // A fresh folder under /tmp for one test, removed with all it holds.
 class CTempFolder {

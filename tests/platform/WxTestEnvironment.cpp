@@ -14,11 +14,9 @@ bool g_started = false;
 class CWxTestEnvironment : public ::testing::Environment {
     void SetUp() override
     {
-        static char name[] = "brask-test";
-        static char* argv[] = {name, nullptr};
+        static char name[] = "brask-test", *argv[] = {name, nullptr};
         static int argc = 1;
-        const char* display = std::getenv("DISPLAY");
-        if (display == nullptr || *display == '\0')
+        if (std::getenv("DISPLAY") == nullptr || *std::getenv("DISPLAY") == '\0')
             return;
         wxApp::SetInstance(new wxApp);
         g_started = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();

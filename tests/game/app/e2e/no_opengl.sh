@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Without a working OpenGL the game says why in a message box, on its own,
-# and ends with status 1, with the reason on its terminal and no X error or
-# toolkit assertion; the editor, which draws no 3-D, starts as ever. Two ways
-# it breaks: a driver that cannot be loaded (Mesa then asks for an indirect
-# context, which the X server refuses), and an X server without GLX, on
-# which this script runs itself again. Arguments: Brask, Braskit.
+# Without a working OpenGL the game says why in a message box alone and ends
+# with 1, the reason on its terminal and no X error or assertion; the editor
+# starts as ever. A driver that cannot be loaded (Mesa then asks for an
+# indirect context, which the X server refuses), and an X server without GLX,
+# on which this script runs itself again. Arguments: Brask, Braskit.
 source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASK=$(realpath "$1")
 BRASKIT=$(realpath "$2")
