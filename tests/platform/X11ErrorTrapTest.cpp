@@ -23,8 +23,7 @@ void Refused(Display* display)
 TEST(X11ErrorTrap, TakesTheRefusalsOfItsDisplaySentWhileItStands)
 {
     BRASK_REQUIRE_DISPLAY();
-    Display* const display = XOpenDisplay(nullptr);
-    Display* const other = XOpenDisplay(nullptr);
+    Display *const display = XOpenDisplay(nullptr), *const other = XOpenDisplay(nullptr);
     ASSERT_TRUE(display && other);
     g_untrapped.clear();
     const XErrorHandler before = XSetErrorHandler([](Display* refused, XErrorEvent*) {

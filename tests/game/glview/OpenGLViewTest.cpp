@@ -20,8 +20,7 @@ namespace {
 // The hooks the view ran and the swaps it asked for, in order.
 std::string g_log;
 
-class CFakeClock : public CClock {
-public:
+struct CFakeClock : CClock {
     uint32_t Milliseconds() override { return now; }
     uint32_t now = 1000;
 };
@@ -29,11 +28,9 @@ public:
 // The desktop's binding with chosen steps failing, each numbered as the
 // error it records: 1 drawable, 2 choose and 3 set the format, 4 create and
 // 5 make the context current, 6 delete it. Its swaps are logged.
-class CFaultyBinding : public CWxGLBinding {
+struct CFaultyBinding : CWxGLBinding {
     using Wx = CWxGLBinding;
     using Request = const GLPixelFormatRequest&;
-
-public:
     wxGLCanvas* GetDrawable(wxGLCanvas& w) override { return Fails(1) ? nullptr : Wx::GetDrawable(w); }
     int ChoosePixelFormat(wxGLCanvas* d, Request r) override { return Fails(2) ? 0 : Wx::ChoosePixelFormat(d, r); }
     bool SetPixelFormat(wxGLCanvas* d, int f, Request r) override { return !Fails(3) && Wx::SetPixelFormat(d, f, r); }
@@ -43,17 +40,14 @@ public:
     bool DeleteContext(wxGLContext* c) override { return Wx::DeleteContext(c) && !Fails(6); }
     bool SwapBuffers(wxGLCanvas* d) override { g_log += "Swap "; return Wx::SwapBuffers(d); }
 
-    std::set<int> failing;
-
-private:
     bool Fails(int step) const { return failing.count(step) != 0; }
+    std::set<int> failing;
 };
 
 constexpr int kWidth = 400, kHeight = 300;
 
 // The view with its hooks logged and the stock camera's pose open.
-class CTestView : public COpenGLView {
-public:
+struct CTestView : COpenGLView {
     // Animating from the start, as a subclass's constructor may ask.
     CTestView(wxWindow* parent, bool animate) : COpenGLView(parent) { m_animate = animate; }
     using COpenGLView::m_angles, COpenGLView::m_position;
@@ -73,7 +67,7 @@ using Pose = std::vector<double>;
 class OpenGLView : public ::testing::Test {
 protected:
     void SetUp() override { BRASK_REQUIRE_DISPLAY(); }
-    void TearDown() override { if (HaveDisplay()) Destroy(); }
+    void TearDown() override { if (m_frame != nullptr) Destroy(); }
 
     // A shown frame holding the view, realized, with its queued events
     // handled; the log starts empty.
@@ -97,8 +91,7 @@ protected:
 
     void Destroy()
     {
-        if (m_frame != nullptr)
-            m_frame->Destroy();
+        m_frame->Destroy();
         PumpEventsOnce();
         m_frame = nullptr;
     }
@@ -149,22 +142,18 @@ TEST_F(OpenGLView, AnimatedFramesComeAtLeast30MsApartWithTheRateInEvery16thTitle
     const wxString base(wxS('T'), 185);  // titles are cut at 200 characters
     m_clock.now = start;
     Create(true, base);  // the loop's clock starts with the window: nothing is due yet
-    EXPECT_FALSE(PaintAt(start + 29));
-    EXPECT_TRUE(PaintAt(start + 30));
+    EXPECT_TRUE(!PaintAt(start + 29) && PaintAt(start + 30));
     EXPECT_EQ(g_log, "Animate Scene Swap ");
     // The program's first animated frame already shows the rate.
     EXPECT_EQ(m_frame->GetTitle(), base + " ( 33 Frames/se");
-    EXPECT_FALSE(PaintAt(start + 59));
-    EXPECT_TRUE(PaintAt(start + 60));
+    EXPECT_TRUE(!PaintAt(start + 59) && PaintAt(start + 60));
     // Then every 16th frame.
     uint32_t now = start + 60;
     m_frame->SetTitle("marker");
-    for (int frame = 2; frame < 16; ++frame) {
+    for (int frame = 2; frame <= 16; ++frame) {
         ASSERT_TRUE(PaintAt(now += 40));
-        ASSERT_EQ(m_frame->GetTitle(), "marker") << "frame " << frame;
+        ASSERT_EQ(m_frame->GetTitle(), frame < 16 ? wxString("marker") : base + " ( 25 Frames/se") << "frame " << frame;
     }
-    ASSERT_TRUE(PaintAt(now += 40));
-    EXPECT_EQ(m_frame->GetTitle(), base + " ( 25 Frames/se");
     m_view->OnToggleAnimation();
     EXPECT_EQ(m_frame->GetTitle(), base) << "switched off, the plain title is back";
 }
@@ -178,9 +167,8 @@ TEST_F(OpenGLView, EachCameraKeyStepsOneVelocityByAFifthOfItsBound)
         {{{VK_DOWN, 7, false}, {VK_SUBTRACT, 2, false}, {VK_ADD, 1, false}}, {0, 1, -5, 0, 0, 0}},
         // With Shift the angular velocities, up to 90 degrees a second.
         {{{VK_UP, 6, true}, {VK_ADD, 1, true}, {VK_LEFT, 2, true}, {VK_RIGHT, 1, true}}, {0, 0, 0, 18, -18, 90}},
-        // Clear stops both; other keys do nothing.
-        {{{VK_LEFT, 1, false}, {VK_UP, 1, true}, {VK_CLEAR, 1, false}, {VK_SPACE, 1, false}, {'A', 1, true}},
-         {0, 0, 0, 0, 0, 0}},
+        // Clear stops both, leaving the start pose; other keys do nothing.
+        {{{VK_LEFT, 1, false}, {VK_UP, 1, true}, {VK_CLEAR, 1, false}, {VK_SPACE, 1, false}, {'A', 1, true}}, Pose(6)},
     };
     Create(true);
     uint32_t now = m_clock.now;

@@ -38,19 +38,15 @@ std::vector<Corner> Record(const std::function<void()>& draw)
     glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
-    const GLint used = glRenderMode(GL_RENDER);
-    EXPECT_GE(used, 0) << "feedback buffer overflow";
+    const GLint used = glRenderMode(GL_RENDER);  // -1 on overflow
     std::vector<Corner> corners;
-    for (GLint i = 0; i < used;) {
-        if (buffer[i] != GL_POLYGON_TOKEN) {
-            ADD_FAILURE() << "not a polygon";
-            break;
-        }
-        const int count = static_cast<int>(buffer[i + 1]);
+    GLint i = 0;
+    for (int count = 0; i < used && buffer[i] == GL_POLYGON_TOKEN; i += 2 + 7 * count) {
+        count = static_cast<int>(buffer[i + 1]);
         for (const GLfloat* v = &buffer[i + 2]; v < &buffer[i + 2 + 7 * count]; v += 7)  // x, y, depth, r, g, b, a
             corners.push_back({v[0] / 8.0 - 64, v[1] / 8.0 - 64, (0.5 - v[2]) * 2048, v[3], v[4], v[5]});
-        i += 2 + 7 * count;
     }
+    EXPECT_EQ(i, used) << "a feedback buffer overflow, or not a polygon";
     return corners;
 }
 
@@ -58,18 +54,14 @@ std::vector<Corner> Record(const std::function<void()>& draw)
 // precision, and in its colour.
 bool Has(const std::vector<Corner>& corners, const Corner& w)
 {
-    for (const Corner& c : corners) {
+    for (const Corner& c : corners)
         if (std::fabs(c.x - w.x) + std::fabs(c.y - w.y) + std::fabs(c.z - w.z) < 1e-3
             && std::fabs(c.red - w.red) + std::fabs(c.green - w.green) + std::fabs(c.blue - w.blue) < 1e-6)
             return true;
-    }
     return false;
 }
 
-Corner Grey(double x, double y, double z, double g)
-{
-    return {x, y, z, g, g, g};
-}
+Corner Grey(double x, double y, double z, double g) { return {x, y, z, g, g, g}; }
 
 // A row of one cell of each type, all at height 10.
 TEST(CourseMesh, EachTypeHasItsTopColourAndTheBorderHasWallsDownTo0)
@@ -120,9 +112,5 @@ TEST(CourseMesh, AWallIsTheStripBetweenTwoLinesAndCrossingOnesMeetInProportion)
 
 } // namespace
 
-// The software GL library keeps a few blocks of its own for the program's
-// life; under the leak checker they are its business, not ours.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libOSMesa.so\n";
-}
+// The software GL library keeps a few blocks for the program's life: its business, not the leak checker's.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
