@@ -35,26 +35,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CArchive ar(std::vector<std::uint8_t>(data, data + size));
     CHeightField course;
-    try {
-        course.Load(ar);
-    } catch (const CArchiveException&) {
-        return 0;
-    }
+    try { course.Load(ar); } catch (const CArchiveException&) { return 0; }  // not a course: nothing to edit
     if (std::int64_t{course.GetWidth()} * course.GetHeight() > kMaxFuzzCells)
         return 0;
     CFuzzInput in(data + (size - ar.Remaining()), ar.Remaining());  // the events follow the course
     CGridSelection selection;
     CKeyTranslator keys;
     GridPoint scroll{0, 0}, press{0, 0};
-    // The selection as the user made it, in half-cells, without limits.
-    bool pressed = false, selected = false;
-    std::int64_t firstJ = 0, lastJ = 0, firstI = 0, lastI = 0;
+    // The selection as the user made it, in half-cells, without limits: an empty range before the first drag.
+    bool pressed = false;
+    std::int64_t firstJ = 0, lastJ = -1, firstI = 0, lastI = -1;
     std::vector<int> corners;  // per cell, a bit per selected corner
 
     const auto checkSelection = [&] {
         const int w = course.GetWidth(), h = course.GetHeight();
         const GridRect r = selection.GetOutline();
-        FUZZ_CHECK(selection.HasSelection() == selected && (!selected || (r.left < r.right && r.top < r.bottom)),
+        FUZZ_CHECK(selection.HasSelection() ? firstJ <= lastJ && r.left < r.right && r.top < r.bottom : firstJ > lastJ,
                    "the selection appeared, vanished or turned inside out");
         corners.assign(std::size_t(w) * h, 0);
         std::int64_t previous = -1, count = 0;
@@ -63,18 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // Its half-cell: corners 0 and 3 on the left, 0 and 1 at the bottom, course row 0 lowest.
             const std::int64_t j = 2 * std::int64_t{x} + (k == 1 || k == 2 ? 1 : 0);
             const std::int64_t i = 2 * (std::int64_t{h} - 1 - y) + (k == 0 || k == 1 ? 1 : 0);
-            FUZZ_CHECK(selected && firstJ <= j && j <= lastJ && firstI <= i && i <= lastI,
-                       "a corner outside the selection was visited");
+            FUZZ_CHECK(firstJ <= j && j <= lastJ && firstI <= i && i <= lastI, "an unselected corner was visited");
             FUZZ_CHECK(i * 2 * w + j > previous, "corners were visited out of order or twice");
             previous = i * 2 * w + j;
             ++count;
             corners[std::size_t(y) * w + x] |= 1 << k;
         });
-        // Selected half-cells among the grid's `size` half-cells across or down.
-        const auto onGrid = [](std::int64_t from, std::int64_t to, std::int64_t size) {
+        const auto onGrid = [](std::int64_t from, std::int64_t to, std::int64_t size) {  // of `size` half-cells
             return std::max<std::int64_t>(0, std::min(to, size - 1) - std::max<std::int64_t>(from, 0) + 1);
         };
-        FUZZ_CHECK(count == (selected ? onGrid(firstJ, lastJ, 2 * w) * onGrid(firstI, lastI, 2 * h) : 0),
+        FUZZ_CHECK(count == onGrid(firstJ, lastJ, 2 * w) * onGrid(firstI, lastI, 2 * h),
                    "selected corners were left out");
     };
 
@@ -118,15 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // Client pixels near or anywhere, plus the scroll offset in the toolkit's wrapping sum.
             const auto read = [&] { return selector < 2 ? std::uint32_t(in.I16()) : in.U32(); };
             const GridPoint point{int(read() + scroll.x), int(read() + scroll.y)};
-            if (selector % 2 == 0) {
+            if (selector % 2 == 0)
                 selection.OnPress(press = point);
-            } else {
+            else
                 FUZZ_CHECK(selection.OnRelease(point) == pressed, "a release taken or ignored wrongly");
-                selected = selected || pressed;
-                if (pressed) {
-                    std::tie(firstJ, lastJ) = std::minmax({halfCell(press.x), halfCell(point.x)});
-                    std::tie(firstI, lastI) = std::minmax({halfCell(press.y), halfCell(point.y)});
-                }
+            if (selector % 2 == 1 && pressed) {  // a drag: press to release
+                std::tie(firstJ, lastJ) = std::minmax({halfCell(press.x), halfCell(point.x)});
+                std::tie(firstI, lastI) = std::minmax({halfCell(press.y), halfCell(point.y)});
             }
             pressed = selector % 2 == 0;
             checkSelection();

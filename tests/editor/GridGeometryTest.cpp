@@ -14,8 +14,7 @@ TEST(GridGeometry, CourseRowZeroIsAtTheBottomEachCornerHasItsSquareAndEachTypeIt
         EXPECT_EQ(CornerSquareRect(2, 1, k), squares[k]) << "corner " << k;
     // Labels keep their leading blanks; unknown types show "?".
     const std::pair<int, const char*> labels[] = {{1, "     +"}, {2, "     -"}, {3, "  start"}, {4, " finish"},
-                                                  {5, " mpull"}, {6, "mpush"},  {7, "   ice"},  {8, "  mud"},
-                                                  {0, "     ?"}, {9, "     ?"}, {-5, "     ?"}};
+        {5, " mpull"}, {6, "mpush"}, {7, "   ice"}, {8, "  mud"}, {0, "     ?"}, {9, "     ?"}, {-5, "     ?"}};
     for (const auto& [type, label] : labels)
         EXPECT_STREQ(CellLabel(type), label) << "type " << type;
 }

@@ -9,8 +9,7 @@
 
 TEST(KeyTable, EachKeyActsOnlyWithItsOwnFlagsWord)
 {
-    // A key message as a PC keyboard sends it (key code, flags word) on
-    // corner[2], at 50, of a Floor cell: the type and corner[2] after it.
+    // The key code and flags word a PC keyboard sends, on corner[2] (at 50) of a Floor cell: the type and corner after.
     const std::tuple<unsigned, unsigned, int, int> cases[] = {
         {'1', 2, 1, 50}, {'2', 3, 2, 50}, {'3', 4, 3, 50}, {'4', 5, 4, 50}, {'5', 6, 5, 50}, {'6', 7, 6, 50},
         {'7', 8, 7, 50}, {'8', 9, 8, 50}, {VK_MULTIPLY, 0x37, 1, 51}, {VK_ADD, 0x4E, 1, 54},

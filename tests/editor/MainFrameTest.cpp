@@ -1,5 +1,4 @@
-// The editor's main window: its own menu items, its grid view driven by the
-// toolkit's events for a user's mouse and keys, and File New's size dialog.
+// The editor's main window: its own menu items, its grid view under the toolkit's mouse and keys, File New's dialog.
 #include "editor/MainFrame.h"
 
 #include "editor/BraskitDoc.h"
@@ -26,18 +25,15 @@ struct MainFrameTest : ::testing::Test {
         BRASK_REQUIRE_DISPLAY();
         wxStringInputStream settings("[Recent File List]\nfile1=/a\nfile2=/b\nfile3=/c\nfile4=/d\nfile5=/e\n");
         delete wxConfigBase::Set(new wxFileConfig(settings));
+        m_doc.GetHeightField()->Create(3, 2);
         m_frame = new CMainFrame(m_doc);
         m_view = m_frame->GetView();
-        m_doc.GetHeightField()->Create(3, 2);
-        m_view->OnInitialUpdate();
     }
 
     void TearDown() override
     {
-        if (m_frame != nullptr) {  // not when skipped: then there is no toolkit running
-            m_frame->Destroy();    // before the document it shows
-            PumpEvents();
-        }
+        if (m_frame != nullptr)                // not when skipped: then there is no toolkit running
+            m_frame->Destroy(), PumpEvents();  // before the document it shows
     }
 
     void Drag(wxPoint from, wxPoint to)
@@ -65,8 +61,7 @@ TEST_F(MainFrameTest, FileMenuHasNewAndTheFourNewestRecentFiles)
 TEST_F(MainFrameTest, TheViewPaintsLabelsGridLinesAndTheSelectionOutline)
 {
     Drag({10, 60}, {60, 90});  // the outline's corners: (1, 51) and (75, 100)
-    // The view's top-left pixels painted over a grey backdrop.
-    wxBitmap bitmap(170, 120, 24);
+    wxBitmap bitmap(170, 120, 24);  // the view's top-left pixels, painted over a grey backdrop
     wxMemoryDC dc(bitmap);
     dc.SetBackground(wxBrush(wxColour(kBackdrop.red, kBackdrop.green, kBackdrop.blue)));
     dc.Clear();
@@ -88,26 +83,23 @@ TEST_F(MainFrameTest, TheViewPaintsLabelsGridLinesAndTheSelectionOutline)
 
 TEST_F(MainFrameTest, KeysActOnTheCornerClickedInAScrolledViewAndOnlyAChangeMarksTheCourse)
 {
-    constexpr unsigned kEscape = 9, kKeypadPlus = 86;  // X keycodes: the kernel's + 8
-    const auto key = [this](unsigned keycode, int toolkitKey) {
-        wxKeyEvent event(wxEVT_KEY_DOWN);
-        event.m_rawFlags = keycode;
-        event.m_keyCode = toolkitKey;
-        m_view->ProcessWindowEvent(event);
-    };
     m_doc.GetHeightField()->Create(20, 20);
     m_view->OnInitialUpdate();
     m_view->Scroll(2, 1);      // two cells across, one down
     Drag({10, 10}, {10, 10});  // corner[3] of course cell (2, 18)
-    key(kEscape, WXK_ESCAPE);
-    EXPECT_FALSE(m_doc.IsModified());
-    key(kKeypadPlus, WXK_NUMPAD_ADD);
-    EXPECT_TRUE(m_doc.IsModified());
-    // Pressed again while held but after the view lost the keyboard, it acts again.
-    wxFocusEvent lost(wxEVT_KILL_FOCUS);
-    m_view->ProcessWindowEvent(lost);
-    key(kKeypadPlus, WXK_NUMPAD_ADD);
-    EXPECT_EQ(m_doc.GetHeightField()->GetCell(2, 18).corner[3], 8);
+    // Escape, then keypad + twice without a key-up: the second acts as well, as the view lost the keyboard between.
+    constexpr unsigned kEscape = 9, kKeypadPlus = 86;  // X keycodes: the kernel's + 8
+    for (const auto& [keycode, toolkitKey, height] :
+         {std::tuple{kEscape, WXK_ESCAPE, 0}, {kKeypadPlus, WXK_NUMPAD_ADD, 4}, {kKeypadPlus, WXK_NUMPAD_ADD, 8}}) {
+        wxFocusEvent lost(wxEVT_KILL_FOCUS);
+        wxKeyEvent key(wxEVT_KEY_DOWN);
+        key.m_rawFlags = keycode;
+        key.m_keyCode = toolkitKey;
+        m_view->ProcessWindowEvent(lost);
+        m_view->ProcessWindowEvent(key);
+        const int corner = m_doc.GetHeightField()->GetCell(2, 18).corner[3];
+        EXPECT_EQ(std::pair(corner, m_doc.IsModified()), std::pair(height, height > 0)) << "height " << height;
+    }
 }
 
 // The dialog with its refusals recorded instead of shown.
@@ -137,6 +129,5 @@ TEST(NewHeightfieldDialog, TakesWholeNumbersUpToTheCellLimitAndRefusesTheRestWit
     for (const auto& [width, height] : {std::pair{"4097", "4096"}, {"99999999999", "99999999999"}})
         EXPECT_EQ(dialog.Answer(width, height), wxString::Format(tooLarge, width, height));
     // One message for each refusal; the last size taken stays.
-    EXPECT_EQ(dialog.m_refusals.size(), 4u);
-    EXPECT_EQ(std::pair(dialog.m_nWidth, dialog.m_nHeight), std::pair(4096, 4096));
+    EXPECT_EQ(std::tuple(dialog.m_refusals.size(), dialog.m_nWidth, dialog.m_nHeight), std::tuple(4u, 4096, 4096));
 }
