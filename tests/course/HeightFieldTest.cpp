@@ -15,12 +15,7 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
-static Bytes StoreBytes(CHeightField& grid)
-{
-    CArchive ar;
-    grid.Store(ar);
-    return ar.Bytes();
-}
+static Bytes StoreBytes(CHeightField& grid) { CArchive ar; grid.Store(ar); return ar.Bytes(); }
 
 TEST(HeightFieldFile, WorkedExamples)
 {

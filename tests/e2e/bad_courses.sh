@@ -11,8 +11,7 @@ BRASKIT=$(realpath "$2")
 { le32 3; le16 2; printf '\x00'; } >"$WORK/seven-bytes.hfd"
 { le32 3; le32 3; } >"$WORK/header-only.hfd"
 { le32 -1; le32 5; cell "$FLOOR" 0 0 0 0; } >"$WORK/negative-width.hfd"
-# The sizes alone ask for 46 exabytes, or 21 GB: refused before any
-# allocation, or the program would die trying.
+# The sizes alone ask for 46 exabytes, or 21 GB: refused before allocating.
 { le32 2147483647; le32 2147483647; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge.hfd"
 { le32 2147483647; le32 1; cell "$FLOOR" 0 0 0 0; } >"$WORK/huge-row.hfd"
 mkdir "$WORK/folder.hfd"
@@ -47,6 +46,7 @@ keys ctrl+s
 { le32 3; le32 2; for i in 1 2 3; do cell "$FLOOR" 0 0 0 0; done; cell "$FLOOR" 0 0 0 4; cell "$START" 0 0 0 0
   cell "$FLOOR" 0 0 0 0; } >"$WORK/expected.hfd"
 wait_file_equals "$WORK/course.hfd" "$WORK/expected.hfd"
+
 
 step "a course of 0 x 0 cells, as New Heightfield opens: Save is refused and writes nothing"
 keys alt+f n

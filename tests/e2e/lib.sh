@@ -35,8 +35,13 @@ course() {
   done
 }
 
-# start LOG PROGRAM ARGS...: starts PROGRAM, its output in $WORK/LOG.
-start() { "${@:2}" >"$WORK/$1" 2>&1 & PROGRAM_PID=$!; }
+# start LOG PROGRAM ARGS...: starts PROGRAM, its output in $WORK/LOG. A sanitized editor
+# unwinds allocations fully, so that a leak on a file dialog's thread names its function.
+start() {
+  local env=()
+  [[ -z ${ASAN_OPTIONS:-} || $2 != *Braskit ]] || env=(env "ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0")
+  "${env[@]}" "${@:2}" >"$WORK/$1" 2>&1 & PROGRAM_PID=$!
+}
 # wait_window NAME-REGEX [NOT-ID]: the id of a visible window so named (other
 # than NOT-ID), waiting for it while the program runs.
 wait_window() {
@@ -65,8 +70,8 @@ answer() { focus "$(wait_window "$1" "${3:-}")"; keys "$2"; }
 open_through_dialog() { keys ctrl+o; answer '^Open$' ctrl+l; xdotool type --delay 30 "$1"; keys Return; }
 save_as() { keys ctrl+s; answer '^Save As$' ctrl+a; xdotool type --delay 30 "$1"; keys Return; }
 
-# wait_exit: waits for the program to end and leaves its status in
-# EXIT_STATUS (not for command substitution: only this shell can collect it).
+# wait_exit: leaves the program's status in EXIT_STATUS once it ended (not for
+# command substitution: only this shell can collect it).
 wait_exit() {
   local i
   for (( i = 0; i < 100; i++ )); do kill -0 "$PROGRAM_PID" 2>/dev/null && sleep 0.1 || break; done
