@@ -10,7 +10,7 @@
 #include "FigureReporter.h"
 
 #include "course/HeightField.h"
-#include "platform/Archive.h"
+#include "document/Archive.h"
 
 #include <chrono>
 #include <cstdint>

@@ -6,7 +6,7 @@
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
-#include "game/view/CourseMesh.h"
+#include "game/mesh/CourseMesh.h"
 
 #include <GL/osmesa.h>
 

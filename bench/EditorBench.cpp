@@ -6,11 +6,11 @@
 
 #include "FigureReporter.h"
 
-#include "editor/BraskitDoc.h"
-#include "editor/BraskitView.h"
-#include "editor/GridSelection.h"
-#include "editor/KeyEdit.h"
-#include "platform/VirtualKey.h"
+#include "editor/app/BraskitDoc.h"
+#include "editor/app/BraskitView.h"
+#include "editor/core/GridSelection.h"
+#include "editor/core/KeyEdit.h"
+#include "platform/keys/VirtualKey.h"
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>

@@ -17,11 +17,11 @@
 #include "course/CellType.h"
 #include "game/state/BraskDoc.h"
 #include "game/view/BraskView.h"
-#include "platform/Clock.h"
-#include "platform/Pointer.h"
-#include "platform/ShellPrompter.h"
-#include "platform/SingleDocShell.h"
-#include "platform/VirtualKey.h"
+#include "platform/gl/Clock.h"
+#include "platform/gl/Pointer.h"
+#include "platform/shell/ShellPrompter.h"
+#include "platform/shell/SingleDocShell.h"
+#include "platform/keys/VirtualKey.h"
 
 #include <GL/gl.h>
 #include <malloc.h>

@@ -7,7 +7,7 @@
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
-#include "platform/Archive.h"
+#include "document/Archive.h"
 
 #include <cstdint>
 #include <cstdio>

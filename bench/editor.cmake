@@ -2,4 +2,4 @@
 # key over a whole large course. Needs a display; scripts/bench.sh has one.
 brask_add_bench(editor_bench
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorBench.cpp
-  LIBS brask_editor_ui)
+  LIBS brask_editor_app)

@@ -1,8 +1,8 @@
 #include "course/HeightField.h"
 
 #include "course/CellType.h"
-#include "platform/Archive.h"
-#include "platform/ArchiveException.h"
+#include "document/Archive.h"
+#include "document/ArchiveException.h"
 
 #include <cstddef>
 #include <new>

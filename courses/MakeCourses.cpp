@@ -4,8 +4,8 @@
 // checked against it.
 #include "course/HeightField.h"
 #include "courses/ShippedCourses.h"
-#include "platform/Archive.h"
-#include "platform/FileBytes.h"
+#include "document/Archive.h"
+#include "document/FileBytes.h"
 
 #include <iostream>
 #include <string>

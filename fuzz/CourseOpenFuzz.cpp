@@ -7,7 +7,7 @@
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
-#include "editor/BraskitDoc.h"
+#include "editor/app/BraskitDoc.h"
 #include "fuzz/FuzzCheck.h"
 #include "game/state/BraskDoc.h"
 #include "game/state/BraskViewLink.h"

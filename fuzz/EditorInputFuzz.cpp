@@ -4,14 +4,14 @@
 // auto-repeat only holds corners in range. Input: a course file, then events (a selector byte each, and operands).
 
 #include "course/HeightField.h"
-#include "editor/GridSelection.h"
-#include "editor/KeyEdit.h"
+#include "editor/core/GridSelection.h"
+#include "editor/core/KeyEdit.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
-#include "platform/Archive.h"
-#include "platform/ArchiveException.h"
-#include "platform/KeyTranslator.h"
-#include "platform/VirtualKey.h"
+#include "document/Archive.h"
+#include "document/ArchiveException.h"
+#include "platform/shell/KeyTranslator.h"
+#include "platform/keys/VirtualKey.h"
 
 #include <wx/defs.h>
 

@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/test-budget.sh
+bash scripts/check-walls.sh
 echo "test: checking packages"
 bash scripts/install-deps.sh
 bash scripts/build.sh

@@ -7,21 +7,22 @@ if ! command -v Xvfb >/dev/null; then
   echo "with-xvfb: Xvfb is not installed (run scripts/install-deps.sh)" >&2
   exit 1
 fi
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "with-xvfb: no free display number" >&2; exit 1; }
 glx=+extension
 [ -z "${BRASK_XVFB_NO_GLX:-}" ] || glx=-extension
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp $glx GLX >/tmp/xvfb-"${display#:}".log 2>&1 &
+# The server picks a free display number itself and tells it on a pipe: a
+# number chosen here by looking at /tmp could clash with a server of another
+# root on this machine, whose listening sockets are shared.
+log=$(mktemp /tmp/xvfb.XXXXXX.log)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp $glx GLX 3> >(cat >"$log.display") >"$log" 2>&1 &
 xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -f "$log" "$log.display"' EXIT
+for _ in $(seq 1 200); do
+  [ -s "$log.display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || { cat "$log" >&2; echo "with-xvfb: Xvfb did not start" >&2; exit 1; }
   sleep 0.05
 done
-export DISPLAY="$display"
+[ -s "$log.display" ] || { echo "with-xvfb: Xvfb did not say its display" >&2; exit 1; }
+export DISPLAY=":$(head -1 "$log.display")"
 export LIBGL_ALWAYS_SOFTWARE=1
 set +e
 "$@"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AboutBox.h"
+#include "platform/shell/AboutBox.h"
 
 // "About Brask": the program icon, its name and version, one line on what
 // it is, and OK.

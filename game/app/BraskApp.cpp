@@ -3,9 +3,9 @@
 #include "BraskVersion.h"
 #include "game/app/MainFrame.h"
 #include "game/view/BraskView.h"
-#include "platform/ShellMain.h"
-#include "platform/WxGLBinding.h"
-#include "platform/X11Backend.h"
+#include "platform/shell/ShellMain.h"
+#include "platform/gl/WxGLBinding.h"
+#include "platform/gl/X11Backend.h"
 
 #include <wx/msgdlg.h>
 

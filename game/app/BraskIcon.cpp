@@ -1,6 +1,6 @@
 #include "game/app/BraskIcon.h"
 
-#include "platform/DrawnIcon.h"
+#include "platform/shell/DrawnIcon.h"
 
 #include <wx/dc.h>
 

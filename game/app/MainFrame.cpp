@@ -4,9 +4,9 @@
 #include "game/app/BraskIcon.h"
 #include "game/state/BraskDoc.h"
 #include "game/view/BraskView.h"
-#include "platform/CommandIds.h"
-#include "platform/DesktopKeyLocks.h"
-#include "platform/ShellMenus.h"
+#include "platform/shell/CommandIds.h"
+#include "platform/gl/DesktopKeyLocks.h"
+#include "platform/shell/ShellMenus.h"
 
 #include <wx/menu.h>
 #include <wx/statusbr.h>

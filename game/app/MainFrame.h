@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/KeyLocks.h"
-#include "platform/SingleDocFrame.h"
+#include "platform/gl/KeyLocks.h"
+#include "platform/shell/SingleDocFrame.h"
 
 class CBraskDoc;
 class CBraskView;

@@ -2,9 +2,9 @@
 // destruction, driver information and error recording.
 #include "game/glview/OpenGLView.h"
 
-#include "platform/ScreenPointer.h"
-#include "platform/SystemClock.h"
-#include "platform/WxGLBinding.h"
+#include "platform/gl/ScreenPointer.h"
+#include "platform/gl/SystemClock.h"
+#include "platform/gl/WxGLBinding.h"
 
 #include <wx/dcclient.h>
 #include <wx/toplevel.h>

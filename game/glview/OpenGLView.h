@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/KeyTranslator.h"
+#include "platform/shell/KeyTranslator.h"
 
 #include <wx/glcanvas.h>
 #include <wx/timer.h>

@@ -1,7 +1,7 @@
 // COpenGLView: the stock camera's keys, its animation step, and Escape.
 #include "game/glview/OpenGLView.h"
 
-#include "platform/VirtualKey.h"
+#include "platform/keys/VirtualKey.h"
 
 #include <wx/toplevel.h>
 

@@ -2,8 +2,8 @@
 // the frame rate in the title.
 #include "game/glview/OpenGLView.h"
 
-#include "platform/Clock.h"
-#include "platform/GLBinding.h"
+#include "platform/gl/Clock.h"
+#include "platform/gl/GLBinding.h"
 
 #include <wx/dcclient.h>
 #include <wx/toplevel.h>

@@ -1,8 +1,8 @@
 // COpenGLView: font display lists and text.
 #include "game/glview/OpenGLView.h"
 
-#include "platform/FontRequest.h"
-#include "platform/GLBinding.h"
+#include "platform/gl/FontRequest.h"
+#include "platform/gl/GLBinding.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include "course/CellType.h"
 #include "game/state/BraskViewLink.h"
-#include "platform/Archive.h"
+#include "document/Archive.h"
 
 namespace {
 

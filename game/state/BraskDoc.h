@@ -3,7 +3,7 @@
 #include "course/HeightField.h"
 #include "game/state/BallState.h"
 #include "game/state/PlayState.h"
-#include "platform/Document.h"
+#include "document/Document.h"
 
 // Command id of Game > New.
 constexpr int ID_GAME_NEW = 32772;

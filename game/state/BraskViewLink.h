@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ViewLink.h"
+#include "document/ViewLink.h"
 
 // What the game document asks of the game view after a load or a new game.
 class CBraskViewLink : public CViewLink {

@@ -3,8 +3,8 @@
 #include "game/view/BraskView.h"
 
 #include "game/state/BraskDoc.h"
-#include "platform/Pointer.h"
-#include "platform/VirtualKey.h"
+#include "platform/gl/Pointer.h"
+#include "platform/keys/VirtualKey.h"
 
 #include <GL/glu.h>
 

@@ -2,7 +2,7 @@
 #include "game/view/BraskView.h"
 
 #include "game/state/BallPhysics.h"
-#include "platform/Pointer.h"
+#include "platform/gl/Pointer.h"
 
 void CBraskView::AnimateStep()
 {

@@ -2,8 +2,8 @@
 #include "game/view/BraskView.h"
 
 #include "game/state/BraskDoc.h"
-#include "game/view/BallModel.h"
-#include "game/view/CourseMesh.h"
+#include "game/mesh/BallModel.h"
+#include "game/mesh/CourseMesh.h"
 
 #include <GL/glu.h>
 

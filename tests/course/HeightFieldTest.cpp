@@ -6,8 +6,8 @@
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
-#include "platform/Archive.h"
-#include "platform/ArchiveException.h"
+#include "document/Archive.h"
+#include "document/ArchiveException.h"
 
 #include <gtest/gtest.h>
 

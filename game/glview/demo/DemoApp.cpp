@@ -2,7 +2,7 @@
 
 #include "game/glview/demo/DemoFrame.h"
 #include "game/glview/demo/DemoView.h"
-#include "platform/WxGLBinding.h"
+#include "platform/gl/WxGLBinding.h"
 
 #include <wx/cmdline.h>
 

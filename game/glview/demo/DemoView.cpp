@@ -1,6 +1,6 @@
 #include "game/glview/demo/DemoView.h"
 
-#include "platform/Clock.h"
+#include "platform/gl/Clock.h"
 
 #include <wx/frame.h>
 

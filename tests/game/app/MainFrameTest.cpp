@@ -4,8 +4,8 @@
 #include "game/app/MainFrame.h"
 #include "game/state/BraskDoc.h"
 #include "game/view/BraskView.h"
-#include "platform/CommandIds.h"
-#include "tests/platform/WxTestEnvironment.h"
+#include "platform/shell/CommandIds.h"
+#include "tests/support/WxTestEnvironment.h"
 
 #include <wx/fileconf.h>
 #include <wx/menu.h>

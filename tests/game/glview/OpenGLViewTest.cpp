@@ -1,10 +1,10 @@
 // COpenGLView under Xvfb, seen through its hooks, its frame's title and its
 // pixels, with a fake clock and a binding whose steps can be made to fail.
 #include "game/glview/OpenGLView.h"
-#include "platform/Clock.h"
-#include "platform/VirtualKey.h"
-#include "platform/WxGLBinding.h"
-#include "tests/platform/WxTestEnvironment.h"
+#include "platform/gl/Clock.h"
+#include "platform/keys/VirtualKey.h"
+#include "platform/gl/WxGLBinding.h"
+#include "tests/support/WxTestEnvironment.h"
 
 #include <wx/frame.h>
 

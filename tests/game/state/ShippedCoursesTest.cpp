@@ -5,7 +5,7 @@
 
 #include "courses/ShippedCourses.h"
 #include "game/state/BallPhysics.h"
-#include "platform/FileBytes.h"
+#include "document/FileBytes.h"
 
 #include <gtest/gtest.h>
 

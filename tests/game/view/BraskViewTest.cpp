@@ -3,7 +3,7 @@
 #include "game/view/BraskView.h"
 
 #include "game/state/BraskDoc.h"
-#include "tests/platform/WxTestEnvironment.h"
+#include "tests/support/WxTestEnvironment.h"
 
 #include <wx/frame.h>
 

@@ -1,0 +1,51 @@
+#include "editor/app/BraskitDoc.h"
+
+#include "editor/app/NewHeightfieldDialog.h"
+#include "document/Archive.h"
+
+#include <wx/msgdlg.h>
+
+#include <cstdint>
+
+bool CBraskitDoc::OnNewDocument()
+{
+    int width = 0;
+    int height = 0;
+    if (!AskCourseSize(width, height))
+        return false;
+    // Made aside, so that a course that cannot be had leaves the open one.
+    CHeightField fresh;
+    fresh.Create(width, height);
+    if (fresh.GetWidth() == 0 && static_cast<std::int64_t>(width) * height > 0) {
+        ReportNoMemory(width, height);
+        return false;
+    }
+    if (!CDocument::OnNewDocument())
+        return false;
+    m_heightField.Swap(fresh);
+    return true;
+}
+
+void CBraskitDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsLoading())
+        m_heightField.Load(ar);
+    else
+        m_heightField.StoreForSave(ar);
+}
+
+bool CBraskitDoc::AskCourseSize(int& width, int& height)
+{
+    CNewHeightfieldDialog dialog;
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    width = dialog.m_nWidth;
+    height = dialog.m_nHeight;
+    return true;
+}
+
+void CBraskitDoc::ReportNoMemory(int width, int height)
+{
+    wxMessageBox(wxString::Format(L"There is not enough memory for a course of %d \u00D7 %d cells.", width, height),
+                 "Braskit", wxOK | wxICON_ERROR);
+}

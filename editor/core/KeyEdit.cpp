@@ -1,0 +1,76 @@
+#include "editor/core/KeyEdit.h"
+
+#include "course/HeightField.h"
+#include "editor/core/GridSelection.h"
+#include "platform/keys/VirtualKey.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kLowestHeight = 0;
+constexpr int kHighestHeight = 99;
+
+struct KeyAction {
+    unsigned key;
+    unsigned flags;     // the whole flags word the key must carry
+    int type;           // the cell type it sets, or 0
+    int heightChange;   // what it adds to the corner
+};
+
+constexpr KeyAction kKeyTable[] = {
+    {0x31, 0x02, 1, 0},
+    {0x32, 0x03, 2, 0},
+    {0x33, 0x04, 3, 0},
+    {0x34, 0x05, 4, 0},
+    {0x35, 0x06, 5, 0},
+    {0x36, 0x07, 6, 0},
+    {0x37, 0x08, 7, 0},
+    {0x38, 0x09, 8, 0},
+    {VK_MULTIPLY, 0x37, 0, +1},
+    {VK_ADD, 0x4E, 0, +4},
+    {VK_SUBTRACT, 0x4A, 0, -4},
+    {VK_DIVIDE, 0x135, 0, -1},
+};
+
+bool SameCell(const HeightCell& a, const HeightCell& b)
+{
+    return a.type == b.type && a.corner[0] == b.corner[0] && a.corner[1] == b.corner[1]
+           && a.corner[2] == b.corner[2] && a.corner[3] == b.corner[3] && a.merged == b.merged;
+}
+
+}  // namespace
+
+void ApplyKeyToCorner(HeightCell& cell, int corner, const KeyMessage& key)
+{
+    // Computed in int: a corner near the 16-bit limit must not wrap round
+    // and come out of the clamp as 0.
+    int height = cell.corner[corner];
+    for (const KeyAction& action : kKeyTable) {
+        if (action.key != key.key || action.flags != key.flags)
+            continue;
+        if (action.type != 0)
+            cell.type = static_cast<std::int16_t>(action.type);
+        height += action.heightChange;
+        break;
+    }
+    if (height >= kHighestHeight)
+        height = kHighestHeight;
+    if (height <= kLowestHeight)
+        height = kLowestHeight;
+    cell.corner[corner] = static_cast<std::int16_t>(height);
+}
+
+bool ApplyKeyToSelection(CHeightField& course, const CGridSelection& selection, const KeyMessage& key)
+{
+    bool changed = false;
+    selection.ForEachSelectedCorner(course.GetWidth(), course.GetHeight(), [&](int x, int y, int corner) {
+        HeightCell cell = course.GetCell(x, y);
+        ApplyKeyToCorner(cell, corner, key);
+        if (!SameCell(cell, course.GetCell(x, y))) {
+            course.SetCell(x, y, cell);
+            changed = true;
+        }
+    });
+    return changed;
+}

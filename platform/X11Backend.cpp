@@ -1,9 +1,0 @@
-#include "platform/X11Backend.h"
-
-#include <cstdlib>
-
-void PreferX11Backend()
-{
-    // Not overwritten: a backend the user set is kept.
-    setenv("GDK_BACKEND", "x11", 0);
-}

@@ -1,0 +1,92 @@
+#include "platform/shell/ShellMain.h"
+
+#include "platform/shell/CommandLineInfo.h"
+
+#include <wx/app.h>
+#include <wx/config.h>
+#include <wx/fileconf.h>
+#include <wx/filename.h>
+#include <wx/init.h>
+#include <wx/log.h>
+#include <wx/stdpaths.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Exit status for a command line we cannot follow, as command-line tools use.
+constexpr int kBadArgumentsStatus = 2;
+
+CCommandLineInfo& ShellCommandLine()
+{
+    static CCommandLineInfo info;
+    return info;
+}
+
+wxString& ProgramName()
+{
+    static wxString name;
+    return name;
+}
+
+}  // namespace
+
+int RunShellProgram(int argc, char** argv, const char* program, const char* description)
+{
+    CCommandLineInfo& info = ShellCommandLine();
+    info.ParseCommandLine(argc, argv);
+    switch (info.GetShellCommand()) {
+    case CCommandLineInfo::ShowHelp:
+        std::fputs(CCommandLineInfo::HelpText(program, description).c_str(), stdout);
+        return 0;
+    case CCommandLineInfo::ShowVersion:
+        std::fputs(CCommandLineInfo::VersionText(program).c_str(), stdout);
+        return 0;
+    case CCommandLineInfo::BadArguments:
+        std::fprintf(stderr, "%s: %s (try %s --help)\n", program, info.GetError().c_str(), program);
+        return kBadArgumentsStatus;
+    case CCommandLineInfo::FileNew:
+    case CCommandLineInfo::FileOpen:
+        break;
+    }
+    ProgramName() = program;
+    // Only the program name goes to the toolkit: the file name is ours, and
+    // the toolkit must not take a course file for one of its own options.
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argv[0], nullptr};
+    return wxEntry(toolkitArgc, toolkitArgv);
+}
+
+const CCommandLineInfo& GetShellCommandLine()
+{
+    return ShellCommandLine();
+}
+
+void SetRegistryKey(const wxString& vendor)
+{
+    wxApp* app = wxTheApp;
+    const wxString program = ProgramName().empty() && app != nullptr ? app->GetAppName() : ProgramName();
+    if (app != nullptr) {
+        app->SetAppName(program);
+        app->SetVendorName(vendor);
+    }
+    wxStandardPaths& paths = wxStandardPaths::Get();
+    paths.SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    // One folder per program under the XDG config folder; the toolkit
+    // writes the file but does not make its folder.
+    const wxFileName file(paths.GetUserConfigDir() + "/" + program, program + ".conf");
+    if (!file.DirExists()) {
+        // Without the folder the settings are simply not kept.
+        wxLogNull quiet;
+        wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
+    auto* config = new wxFileConfig(program, vendor, file.GetFullPath(), wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
+    delete wxConfigBase::Set(config);
+}
+
+void CloseRegistryKey()
+{
+    wxLogNull quiet;
+    delete wxConfigBase::Set(nullptr);
+}
