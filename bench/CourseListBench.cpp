@@ -3,6 +3,7 @@
 // replay it under a chase-camera projection (every frame).
 
 #include "FigureReporter.h"
+#include "VariedCourse.h"
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
@@ -18,37 +19,10 @@
 namespace {
 
 constexpr int kSide = 512;
-constexpr int kBlock = 8;  // cells of one shape
 constexpr int kViewWidth = 800;
 constexpr int kViewHeight = 600;
 
 enum Roughness { kSmoothBlocks, kRoughBlocks };
-
-// Blocks of flat ground, ramps and pits of every type, so that runs, walls
-// and crossings all occur; rough blocks also have one corner in 16 out of
-// line, which breaks most runs.
-void MakeVariedCourse(CHeightField& grid, Roughness roughness)
-{
-    grid.Create(kSide, kSide);
-    std::mt19937 random(7);
-    auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-    const std::int16_t types[] = {Floor, Floor, Floor, Floor, Ice, Mud, Hole, Mpull, Start, Finish};
-    for (int by = 0; by < kSide; by += kBlock)
-        for (int bx = 0; bx < kSide; bx += kBlock) {
-            const std::int16_t type = types[pick(0, 9)];
-            const int base = pick(0, 60);
-            const int slopeX = pick(0, 2) == 0 ? pick(-3, 3) : 0;
-            const int slopeY = pick(0, 2) == 0 ? pick(-3, 3) : 0;
-            for (int y = by; y < by + kBlock; ++y)
-                for (int x = bx; x < bx + kBlock; ++x) {
-                    const auto h = [&](int cx, int cy) {
-                        return static_cast<std::int16_t>(base + slopeX * (cx - bx) + slopeY * (cy - by) +
-                                                         (roughness == kRoughBlocks && pick(0, 15) == 0 ? pick(-4, 4) : 0));
-                    };
-                    grid.SetCell(x, y, HeightCell{type, {h(x, y), h(x + 1, y), h(x + 1, y + 1), h(x, y + 1)}, 0});
-                }
-        }
-}
 
 class COffscreen {
 public:
@@ -108,7 +82,7 @@ void BM_BuildCourseList(benchmark::State& state, Roughness roughness)
         return;
     }
     CHeightField grid;
-    MakeVariedCourse(grid, roughness);
+    MakeVariedCourse(grid, kSide, roughness == kRoughBlocks);
     for (auto _ : state) {
         const GLuint list = CCourseMesh::BuildCourseList(grid);
         glFinish();
@@ -145,7 +119,7 @@ void BM_DrawCourseList(benchmark::State& state, Roughness roughness)
         return;
     }
     CHeightField grid;
-    MakeVariedCourse(grid, roughness);
+    MakeVariedCourse(grid, kSide, roughness == kRoughBlocks);
     const GLuint list = CCourseMesh::BuildCourseList(grid);
     glEnable(GL_DEPTH_TEST);
     SetChaseView(kSide / 2 + 0.5, kSide / 2 + 0.5, grid.GetHeightAt(kSide / 2 + 0.5, kSide / 2 + 0.5));

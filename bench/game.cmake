@@ -1,12 +1,12 @@
 # The course list of a 512 x 512 course: recording it and replaying it, in an
 # offscreen software context (libOSMesa alone, no libGL in this program).
 brask_add_bench(course_list_bench
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/CourseListBench.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/CourseListBench.cpp ${CMAKE_CURRENT_LIST_DIR}/VariedCourse.cpp
   LIBS brask_game_mesh PkgConfig::OSMESA)
 
 # The courses that bench/game-play.sh plays Brask on. Not a benchmark
 # itself, so it lives outside build/bench.
-add_executable(make_bench_course ${CMAKE_CURRENT_LIST_DIR}/MakeBenchCourse.cpp)
+add_executable(make_bench_course ${CMAKE_CURRENT_LIST_DIR}/MakeBenchCourse.cpp ${CMAKE_CURRENT_LIST_DIR}/VariedCourse.cpp)
 target_link_libraries(make_bench_course PRIVATE brask_course brask_document)
 set_target_properties(make_bench_course PROPERTIES
   OUTPUT_NAME make-bench-course

@@ -1,6 +1,7 @@
 #include "courses/ShippedCourses.h"
 
 #include "course/CellType.h"
+#include "course/CoursePicture.h"
 #include "course/HeightField.h"
 
 #include <array>
@@ -11,12 +12,7 @@
 
 namespace {
 
-// Heights the editor can set.
-constexpr int kLowest = 0;
-constexpr int kHighest = 99;
-
 using Corners = std::array<int, 4>;
-using CornerHeights = std::function<Corners(int x, int y)>;
 
 Corners Level(int h)
 {
@@ -31,70 +27,20 @@ Corners SlopeY(int y, int y0, int from, int perRow)
     return {low, low, low + perRow, low + perRow};
 }
 
-// Heights given per corner point: neighbouring cells agree, so no walls.
-CornerHeights Smooth(const std::function<int(int cx, int cy)>& height)
-{
-    return [height](int x, int y) {
-        return Corners{height(x, y), height(x + 1, y), height(x + 1, y + 1), height(x, y + 1)};
-    };
-}
-
-bool TypeOf(char c, std::int16_t& type)
-{
-    switch (c) {
-    case '.': type = Floor; return true;
-    case '#': type = Hole; return true;
-    case 'S': type = Start; return true;
-    case 'F': type = Finish; return true;
-    case 'i': type = Ice; return true;
-    case 'm': type = Mud; return true;
-    default: return false;
-    }
-}
-
-// Makes the grid from a picture of its cell types, far end first, so the
-// picture reads as the course seen from its start; holes lie at height 0
-// so that their walls show them as pits.
+// A shipped course is a picture of an editable course with one start cell
+// and a finish.
 bool Paint(CHeightField& grid, const std::vector<std::string>& picture, const CornerHeights& corners,
            std::string& reason)
 {
-    const int height = static_cast<int>(picture.size());
-    const int width = height > 0 ? static_cast<int>(picture[0].size()) : 0;
-    grid.Create(width, height);
-    if (grid.GetWidth() != width || grid.GetHeight() != height || width == 0) {
-        reason = "the picture has no cells";
+    if (!PaintCourse(grid, picture, corners, reason))
         return false;
-    }
     int starts = 0;
     int finishes = 0;
-    for (int y = 0; y < height; ++y) {
-        const std::string& row = picture[height - 1 - y];
-        if (static_cast<int>(row.size()) != width) {
-            reason = "row " + std::to_string(y) + " is not " + std::to_string(width) + " cells wide";
-            return false;
+    for (int y = 0; y < grid.GetHeight(); ++y)
+        for (int x = 0; x < grid.GetWidth(); ++x) {
+            starts += grid.GetCell(x, y).type == Start;
+            finishes += grid.GetCell(x, y).type == Finish;
         }
-        for (int x = 0; x < width; ++x) {
-            HeightCell cell{Floor, {0, 0, 0, 0}, 0};
-            if (!TypeOf(row[x], cell.type)) {
-                reason = std::string("unknown cell '") + row[x] + "' in row " + std::to_string(y);
-                return false;
-            }
-            starts += cell.type == Start;
-            finishes += cell.type == Finish;
-            if (cell.type != Hole) {
-                const Corners c = corners(x, y);
-                for (int i = 0; i < 4; ++i) {
-                    if (c[i] < kLowest || c[i] > kHighest) {
-                        reason = "cell (" + std::to_string(x) + ", " + std::to_string(y) + ") has height " +
-                                 std::to_string(c[i]);
-                        return false;
-                    }
-                    cell.corner[i] = static_cast<std::int16_t>(c[i]);
-                }
-            }
-            grid.SetCell(x, y, cell);
-        }
-    }
     if (starts != 1 || finishes == 0) {
         reason = "a course needs one start cell and a finish";
         return false;
@@ -129,7 +75,8 @@ bool FirstRoll(CHeightField& grid, std::string& reason)
         "....S....",
         ".........",  // y = 0
     };
-    return Paint(grid, picture, Smooth([](int, int cy) { return cy <= 4 ? 12 : cy >= 12 ? 4 : 16 - cy; }), reason);
+    const auto height = [](int, int cy) { return cy <= 4 ? 12 : cy >= 12 ? 4 : 16 - cy; };
+    return Paint(grid, picture, SmoothHeights(height), reason);
 }
 
 // Pits on a path that winds forward over three short drops; one branch
@@ -166,7 +113,7 @@ bool SteppingStones(CHeightField& grid, std::string& reason)
     };
     // Four levels, 24 down to 12, each drop one row long.
     const auto height = [](int, int cy) { return cy <= 5 ? 24 : cy <= 12 ? 20 : cy <= 19 ? 16 : 12; };
-    return Paint(grid, picture, Smooth(height), reason);
+    return Paint(grid, picture, SmoothHeights(height), reason);
 }
 
 // Two downhill ice lanes, a mud patch, a wide ice valley between pits and a

@@ -16,12 +16,9 @@
 #include "game/state/BraskViewLink.h"
 
 #include <cmath>
-#include <cstring>
 #include <string>
 
 namespace {
-
-BallState BallOf(const CBraskDoc& doc) { BallState b; doc.GetBall(b.x, b.y, b.z, b.angle, b.vx, b.vy); return b; }
 
 // The game view's part: a load or a new game re-centres the pointer.
 class CFakeGameView : public CBraskViewLink {
@@ -35,11 +32,11 @@ public:
 // One full frame, as the render loop steps the ball.
 void Frame(CBraskDoc& doc, CFakeGameView& view, std::uint32_t now, std::uint32_t last)
 {
-    const BallState before = BallOf(doc);
+    const BallState before = doc.GetBallState();
     const PlayState stateBefore = doc.GetPlayState();
     int reads = 0;
     StepBall(doc, now, last, view.m_lastCursor, [&] { ++reads; return view.m_pointer; });
-    BallState b = BallOf(doc);
+    BallState b = doc.GetBallState();
     const PlayState state = doc.GetPlayState();
     for (double v : {b.x, b.y, b.z, b.angle, b.vx, b.vy})
         FUZZ_CHECK(std::isfinite(v), "the ball is not finite");
@@ -50,7 +47,7 @@ void Frame(CBraskDoc& doc, CFakeGameView& view, std::uint32_t now, std::uint32_t
         b.angle = before.angle;  // the spin alone may turn
     }
     if (stateBefore != Rolling || state == Lost) {
-        FUZZ_CHECK(std::memcmp(&b, &before, sizeof b) == 0, "a lost step, or one not rolling, moved the ball");
+        FUZZ_CHECK(b == before, "a lost step, or one not rolling, moved the ball");
         return;
     }
     const CHeightField& course = doc.GetHeightField();

@@ -1,9 +1,9 @@
 #include "editor/core/CornerColor.h"
 
+#include "course/HeightCell.h"
+
 namespace {
 
-constexpr int kLowestShownHeight = 0;
-constexpr int kHighestShownHeight = 99;
 constexpr int kHeightsPerBand = 10;
 // One step of a band changes a colour part by this much: 10 steps of 25
 // run a part from 0 to 250.
@@ -20,10 +20,10 @@ std::uint8_t Byte(int value)
 RgbColor CornerColor(int height)
 {
     int c = height;
-    if (c >= kHighestShownHeight)
-        c = kHighestShownHeight;
-    if (c <= kLowestShownHeight)
-        c = kLowestShownHeight;
+    if (c >= kHighestHeight)
+        c = kHighestHeight;
+    if (c <= kLowestHeight)
+        c = kLowestHeight;
     const int band = c / kHeightsPerBand;
     const int k = c - kHeightsPerBand * band;
     const int up = kBandStep * k;

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kLowestHeight = 0;
-constexpr int kHighestHeight = 99;
-
 struct KeyAction {
     unsigned key;
     unsigned flags;     // the whole flags word the key must carry
@@ -32,12 +29,6 @@ constexpr KeyAction kKeyTable[] = {
     {VK_SUBTRACT, 0x4A, 0, -4},
     {VK_DIVIDE, 0x135, 0, -1},
 };
-
-bool SameCell(const HeightCell& a, const HeightCell& b)
-{
-    return a.type == b.type && a.corner[0] == b.corner[0] && a.corner[1] == b.corner[1]
-           && a.corner[2] == b.corner[2] && a.corner[3] == b.corner[3] && a.merged == b.merged;
-}
 
 }  // namespace
 
@@ -67,7 +58,7 @@ bool ApplyKeyToSelection(CHeightField& course, const CGridSelection& selection, 
     selection.ForEachSelectedCorner(course.GetWidth(), course.GetHeight(), [&](int x, int y, int corner) {
         HeightCell cell = course.GetCell(x, y);
         ApplyKeyToCorner(cell, corner, key);
-        if (!SameCell(cell, course.GetCell(x, y))) {
+        if (cell != course.GetCell(x, y)) {
             course.SetCell(x, y, cell);
             changed = true;
         }

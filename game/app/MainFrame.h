@@ -13,8 +13,8 @@ class wxStatusBar;
 // are the shell's; the view owns the title.
 class CMainFrame : public CSingleDocFrame {
 public:
-    // The toolkit's command id of Game > New: the game's own ID_GAME_NEW
-    // lies above the range the toolkit takes for menu items.
+    // The command id of Game > New, above the range the toolkit takes for its
+    // own menu items.
     static constexpr int kGameNewCommand = wxID_HIGHEST + 100;
 
     // Panes of the status bar, in order.

@@ -46,8 +46,7 @@ bool IsOnCourse(const CHeightField& course, double x, double y)
 void StepBall(CBraskDoc& doc, std::uint32_t frameTime, std::uint32_t lastFrameTime,
               ScreenPoint& lastCursor, const PointerReader& readPointer)
 {
-    double x, y, z, angle, vx, vy;
-    doc.GetBall(x, y, z, angle, vx, vy);
+    auto [x, y, z, angle, vx, vy] = doc.GetBallState();
     const CHeightField& course = doc.GetHeightField();
 
     // Unsigned subtraction: stays right across the clock's 49-day wrap.

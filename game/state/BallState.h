@@ -9,4 +9,11 @@ struct BallState {
     double angle;
     double vx;
     double vy;
+
+    bool operator==(const BallState& other) const
+    {
+        return x == other.x && y == other.y && z == other.z && angle == other.angle && vx == other.vx
+               && vy == other.vy;
+    }
+    bool operator!=(const BallState& other) const { return !(*this == other); }
 };

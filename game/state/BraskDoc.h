@@ -5,9 +5,6 @@
 #include "game/state/PlayState.h"
 #include "document/Document.h"
 
-// Command id of Game > New.
-constexpr int ID_GAME_NEW = 32772;
-
 class CBraskViewLink;
 
 // The game's document: the loaded course, the ball and the play state.
@@ -31,6 +28,8 @@ public:
     const CHeightField& GetHeightField() const { return m_course; }
 
     void GetBall(double& x, double& y, double& z, double& angle, double& vx, double& vy) const;
+    // The same six values as one snapshot.
+    const BallState& GetBallState() const { return m_ball; }
     void SetBall(double x, double y, double z, double angle, double vx, double vy);
     PlayState GetPlayState() const { return m_playState; }
     void SetPlayState(PlayState state) { m_playState = state; }

@@ -43,8 +43,7 @@ double LimitedStep(double distance, double limit)
 bool CBraskView::ApplyViewTransform()
 {
     glLoadIdentity();
-    double x, y, z, angle, vx, vy;
-    m_document.GetBall(x, y, z, angle, vx, vy);
+    const auto& [x, y, z, angle, vx, vy] = m_document.GetBallState();
     const double target[3] = {x - kCameraBehind, y - kCameraBehind, kCameraHeightShare * z + kCameraAbove};
     // The limit is per call, not per second: the camera trails by frames.
     for (int axis = 0; axis < 3; ++axis)
@@ -66,8 +65,7 @@ bool CBraskView::DrawScene()
     if (m_courseList != 0)
         glCallList(m_courseList);
 
-    double x, y, z, angle, vx, vy;
-    m_document.GetBall(x, y, z, angle, vx, vy);
+    const auto& [x, y, z, angle, vx, vy] = m_document.GetBallState();
     glPushMatrix();
     glTranslated(x, y, z);
     glRotated(angle, 0.0, 0.0, 1.0);

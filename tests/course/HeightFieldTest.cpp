@@ -26,8 +26,7 @@ TEST(HeightFieldFile, WorkedExamples)
     const Bytes one = {1, 0, 0, 0, 1, 0, 0, 0, 7, 0, 0xFE, 0xFF, 3, 0, 0x00, 0x01, 0xFF, 0x7F};
     CArchive ar(one);
     ASSERT_TRUE(grid.Load(ar) && grid.GetWidth() == 1 && grid.GetHeight() == 1);
-    const HeightCell& c = grid.GetCell(0, 0);
-    EXPECT_TRUE(c.type == Ice && c.corner[0] == -2 && c.corner[1] == 3 && c.corner[2] == 256 && c.corner[3] == 32767);
+    EXPECT_EQ(grid.GetCell(0, 0), (HeightCell{Ice, {-2, 3, 256, 32767}, 0}));
     EXPECT_EQ(StoreBytes(grid), one);
 }
 

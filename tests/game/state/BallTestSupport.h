@@ -6,4 +6,4 @@
 
 // The ball as x, y, z, angle, vx, vy, compared exactly and printed whole.
 using Ball = std::array<double, 6>;
-inline Ball BallOf(const CBraskDoc& doc) { Ball b; doc.GetBall(b[0], b[1], b[2], b[3], b[4], b[5]); return b; }
+inline Ball BallOf(const CBraskDoc& d) { const BallState& b = d.GetBallState(); return {b.x, b.y, b.z, b.angle, b.vx, b.vy}; }
