@@ -11,11 +11,8 @@
 #include <GL/gl.h>
 
 #include <cstdlib>
-#include <set>
 #include <string>
 #include <vector>
-
-namespace {
 
 // The hooks the view ran and the swaps it asked for, in order.
 std::string g_log;
@@ -25,9 +22,8 @@ struct CFakeClock : CClock {
     uint32_t now = 1000;
 };
 
-// The desktop's binding with chosen steps failing, each numbered as the
-// error it records: 1 drawable, 2 choose and 3 set the format, 4 create and
-// 5 make the context current, 6 delete it. Its swaps are logged.
+// The desktop's binding with chosen steps failing, each numbered as the error it records: 1 drawable,
+// 2 choose and 3 set the format, 4 create and 5 make the context current, 6 delete it. Swaps are logged.
 struct CFaultyBinding : CWxGLBinding {
     using Wx = CWxGLBinding;
     using Request = const GLPixelFormatRequest&;
@@ -39,25 +35,22 @@ struct CFaultyBinding : CWxGLBinding {
     // A failing delete still deletes: no context outlives its window.
     bool DeleteContext(wxGLContext* c) override { return Wx::DeleteContext(c) && !Fails(6); }
     bool SwapBuffers(wxGLCanvas* d) override { g_log += "Swap "; return Wx::SwapBuffers(d); }
-
-    bool Fails(int step) const { return failing.count(step) != 0; }
-    std::set<int> failing;
+    bool Fails(int step) const { return (failing >> step & 1) != 0; }
+    unsigned failing = 0;  // a bit for each failing step
 };
 
 constexpr int kWidth = 400, kHeight = 300;
 
-// The view with its hooks logged.
+// The view with its hooks logged, animating from the start if asked as a
+// subclass's constructor may.
 struct CTestView : COpenGLView {
-    // Animating from the start, as a subclass's constructor may ask.
     CTestView(wxWindow* parent, bool animate) : COpenGLView(parent) { m_animate = animate; }
-
     // Where the stock camera is, as a subclass reads it to draw.
     bool PrepareFrame() override { cameraX = m_position[0]; return true; }
     void AnimateStep() override { g_log += "Animate "; COpenGLView::AnimateStep(); }
     bool DrawScene() override { g_log += "Scene "; return COpenGLView::DrawScene(); }
     bool ApplyProjection(double ratio) override { lastAspect = ratio; return COpenGLView::ApplyProjection(ratio); }
     void OnDestroy() override { COpenGLView::OnDestroy(); s_errorAtDestroy = GetErrorText(); }
-
     double lastAspect = 0.0, cameraX = 0.0;
     static inline std::string s_errorAtDestroy;
 };
@@ -67,39 +60,26 @@ protected:
     void SetUp() override { BRASK_REQUIRE_DISPLAY(); }
     void TearDown() override { if (m_frame != nullptr) Destroy(); }
 
-    // A shown frame holding the view, realized, with its queued events
-    // handled; the log starts empty.
+    // A shown frame holding the view, realized, with its queued events handled; the log starts empty.
     CTestView& Create(bool animate = false, const wxString& title = "Brask")
     {
         m_frame = new wxFrame(nullptr, wxID_ANY, title);
-        m_frame->Bind(EVT_OPENGL_SETUP_FAILED, [this](wxCommandEvent& event) {
-            m_heard += event.GetString().utf8_string();
-            event.Skip();  // on to the application
-        });
         m_view = new CTestView(m_frame, animate);
-        m_view->SetClock(m_clock);
-        m_view->SetBinding(m_binding);
-        m_frame->SetClientSize(kWidth, kHeight);
-        m_frame->Show();
+        m_view->SetClock(m_clock), m_view->SetBinding(m_binding);
+        m_frame->SetClientSize(kWidth, kHeight), m_frame->Show();
         EXPECT_TRUE(PumpUntil([this] { return m_view->IsCreated(); })) << "the view was never realized";
         PumpEvents();
         g_log.clear();
         return *m_view;
     }
 
-    void Destroy()
-    {
-        m_frame->Destroy();
-        PumpEventsOnce();
-        m_frame = nullptr;
-    }
+    void Destroy() { m_frame->Destroy(), PumpEventsOnce(), m_frame = nullptr; }
 
     // One paint at the clock reading; whether it drew a frame.
     bool PaintAt(uint32_t now)
     {
-        m_clock.now = now;
         const size_t before = g_log.size();
-        m_view->OnDraw(nullptr);
+        m_clock.now = now, m_view->OnDraw(nullptr);
         return g_log.size() != before;
     }
 
@@ -107,34 +87,31 @@ protected:
     CFaultyBinding m_binding;
     wxFrame* m_frame = nullptr;
     CTestView* m_view = nullptr;
-    std::string m_heard;  // what the set-up failure event told, one after another
 };
 
-TEST_F(OpenGLView, AFailedSetUpStepIsTheErrorForGoodAndIsToldOnceInWords)
+TEST_F(OpenGLView, AFailedSetUpStepIsTheErrorForGoodAndIsToldInWords)
 {
-    const struct { int step; std::string text, why; } cases[] = {
-        {1, "Unable to get a DC", "its window has nothing on the display to draw in"},
-        {2, "ChoosePixelFormat failed", "the display offers no double-buffered RGBA visual with a depth buffer"},
+    // Why, in plain words, then the error text.
+    const struct { int step; std::string text, what; } cases[] = {
+        {1, "Unable to get a DC", "its window has nothing on the display to draw in ("},
+        {2, "ChoosePixelFormat failed", "the display offers no double-buffered RGBA visual with a depth buffer ("},
         {3, "SelectPixelFormat failed", "its window did not get a double-buffered RGBA visual with a depth buffer"},
-        {4, "wglCreateContext failed", "the OpenGL driver could not make a rendering context"},
-        {5, "wglMakeCurrent failed", "the OpenGL driver could not make the rendering context current"},
-        {6, "wglDeleteContext failed", ""},  // after a sound set-up: recorded, never told
+        {4, "wglCreateContext failed", "the OpenGL driver could not make a rendering context ("},
+        {5, "wglMakeCurrent failed", "the OpenGL driver could not make the rendering context current ("},
+        {6, "wglDeleteContext failed", ""},  // after a sound set-up
     };
     for (const auto& c : cases) {
-        m_heard.clear();
-        m_binding.failing = {c.step, 6};  // without a context the swap fails too
+        m_binding.failing = 1u << c.step | 1u << 6;  // without a context the swap fails too
         Create().OnDraw(nullptr);
-        PumpEvents();
-        const bool sound = c.why.empty();
-        EXPECT_EQ(m_view->IsContextReady(), sound);
-        EXPECT_EQ(m_view->GetErrorText(), sound ? "No Error" : c.text);
-        EXPECT_EQ(m_heard, sound ? "" : "Cannot start the 3-D view: " + c.why + " (" + c.text + ").");
+        EXPECT_EQ(m_view->IsContextReady(), c.what.empty());
+        EXPECT_EQ(m_view->GetErrorText(), c.what.empty() ? "No Error" : c.text);
+        EXPECT_EQ(m_view->SetupFailureMessage().rfind("Cannot start the 3-D view: " + c.what, 0), 0u) << c.step;
         Destroy();
         EXPECT_EQ(CTestView::s_errorAtDestroy, c.text);
     }
 }
 
-TEST_F(OpenGLView, AnimatedFramesComeWhenDueMovingTheStockCameraWithTheRateInTheTitle)
+TEST_F(OpenGLView, AnimatedFramesComeWhenDueWithTheRateInTheTitleAndOtherwiseOnEveryPaint)
 {
     const wxString base(wxS('T'), 185);  // titles are cut at 200 characters
     Create(true, base);  // the loop's clock starts with the window: nothing is due yet
@@ -143,25 +120,18 @@ TEST_F(OpenGLView, AnimatedFramesComeWhenDueMovingTheStockCameraWithTheRateInThe
     EXPECT_TRUE(!PaintAt(start + 29) && PaintAt(start + 40));
     EXPECT_EQ(g_log, "Animate Scene Swap ");
     EXPECT_DOUBLE_EQ(m_view->cameraX, 0.04);
-    // The program's first animated frame already shows the rate.
-    EXPECT_EQ(m_frame->GetTitle(), base + " ( 25 Frames/se");
+    EXPECT_EQ(m_frame->GetTitle(), base + " ( 25 Frames/se") << "the program's first animated frame shows the rate";
     m_view->OnToggleAnimation();
     EXPECT_EQ(m_frame->GetTitle(), base) << "switched off, the plain title is back";
-    m_view->OnKeyDown(VK_ESCAPE, 1, 0);
-    EXPECT_TRUE(PumpUntil([this] { return !wxTopLevelWindows.Find(m_frame); })) << "Escape leaves the frame open";
-    m_frame = nullptr;
-}
 
-TEST_F(OpenGLView, WithoutAnimationEveryPaintDrawsTheSphereAndCubeOnTheCheckerboardInTheFramesSize)
-{
-    Create();
-    EXPECT_TRUE(PaintAt(m_clock.now) && PaintAt(m_clock.now));
+    // Switched off, every paint draws the sphere and cube on the checkerboard.
+    g_log.clear();
+    EXPECT_TRUE(PaintAt(start + 41) && PaintAt(start + 41));
     EXPECT_EQ(g_log, "Scene Swap Scene Swap ");
-    EXPECT_EQ(m_frame->GetTitle(), "Brask");
+    EXPECT_EQ(m_frame->GetTitle(), base);
     // The frame again, without the swap that leaves the back buffer undefined.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    m_view->DrawStockScene();
-    m_view->DrawScene();
+    m_view->DrawStockScene(), m_view->DrawScene();
     std::vector<unsigned char> p(kWidth * kHeight * 3);
     glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, p.data());
     const auto count = [&p](int r, int g, int b) {
@@ -176,8 +146,7 @@ TEST_F(OpenGLView, WithoutAnimationEveryPaintDrawsTheSphereAndCubeOnTheCheckerbo
     EXPECT_GT(count(128, 128, 255), 100) << "the light blue cube";
 
     // An empty size changes nothing; the frame's new size reaches viewport and projection.
-    m_view->OnSize(0, 800, 0);
-    m_view->OnSize(0, -1, 600);
+    m_view->OnSize(0, 800, 0), m_view->OnSize(0, -1, 600);
     EXPECT_DOUBLE_EQ(m_view->lastAspect, double(kWidth) / kHeight);
     m_frame->SetClientSize(300, 200);
     EXPECT_TRUE(PumpUntil([this] { return m_view->lastAspect == 1.5; }));
@@ -185,5 +154,3 @@ TEST_F(OpenGLView, WithoutAnimationEveryPaintDrawsTheSphereAndCubeOnTheCheckerbo
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{0, 0, 300, 200}));
 }
-
-} // namespace
