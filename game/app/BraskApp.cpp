@@ -84,7 +84,15 @@ void CBraskApp::OnViewSetupFailed(wxCommandEvent& event)
 
 void CBraskApp::ShowFailure(const std::string& message)
 {
-    // The terminal keeps the reason too, beside the driver's own complaints.
-    std::fprintf(stderr, "Brask: %s\n", message.c_str());
-    wxMessageBox(wxString::FromUTF8(message), CMainFrame::GameOptions().appTitle, wxOK | wxICON_ERROR | wxCENTRE);
+    // What failed, then on a line of its own what to do: the box's headline
+    // and its advice, one line on the terminal beside the driver's own
+    // complaints.
+    const std::size_t split = message.find('\n');
+    const std::string what = message.substr(0, split);
+    const std::string advice = split == std::string::npos ? "" : message.substr(split + 1);
+    std::fprintf(stderr, "Brask: %s%s%s\n", what.c_str(), advice.empty() ? "" : " ", advice.c_str());
+    wxMessageDialog box(nullptr, wxString::FromUTF8(what), CMainFrame::GameOptions().appTitle,
+                        wxOK | wxICON_ERROR | wxCENTRE);
+    box.SetExtendedMessage(wxString::FromUTF8(advice));
+    box.ShowModal();
 }

@@ -65,11 +65,12 @@ public:
     // The first recorded error: one of kErrorTexts.
     const char* GetErrorText() const { return m_errorText; }
     // The set-up's first failure in words for the user, in the programs'
-    // manner: "Cannot start the 3-D view: <why> (<error text>)."
+    // manner: "Cannot start the 3-D view: <what failed>.", then on a line of
+    // its own what to do.
     std::string SetupFailureMessage() const;
     // Whether a view can be made on the binding's display at all. The
     // toolkit cannot make an OpenGL window on a display without OpenGL; the
-    // message then says so.
+    // message then says so, in the same two parts.
     static bool CanCreateOn(CGLBinding& binding, std::string& message);
 
     // One pass of the render loop, on every paint. The device context is
@@ -133,10 +134,6 @@ protected:
     void DrawWireSphere(double radius);
     void DrawWireCube(double edge);
 
-    // Acceleration class of pixel-format flags: 2 the driver's own
-    // implementation, 1 generic with acceleration, 0 generic software.
-    static int AccelerationClass(unsigned formatFlags);
-
     static const char* const kErrorTexts[8];
     static const char* const kNoInformation;
 
@@ -159,7 +156,7 @@ protected:
     const char* m_glRenderer = nullptr;
     const char* m_glVersion = nullptr;
     char* m_glExtensions = nullptr;  // owned copy
-    int m_acceleration = 0;
+    int m_acceleration = 0;          // a GLRenderer: 2 the driver's own, 1 generic accelerated, 0 software
     unsigned m_stockSceneList = 0;
     int m_stockSceneType = StockCheckerFloor;
     uint32_t m_startTime = 0;

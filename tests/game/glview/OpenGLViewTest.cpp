@@ -89,15 +89,15 @@ protected:
     CTestView* m_view = nullptr;
 };
 
-TEST_F(OpenGLView, AFailedSetUpStepIsTheErrorForGoodAndIsToldInWords)
+TEST_F(OpenGLView, AFailedSetUpStepIsTheErrorForGoodAndIsToldInTheDesktopsWords)
 {
-    // Why, in plain words, then the error text.
+    // What failed, then what to do.
     const struct { int step; std::string text, what; } cases[] = {
-        {1, "Unable to get a DC", "its window has nothing on the display to draw in ("},
-        {2, "ChoosePixelFormat failed", "the display offers no double-buffered RGBA visual with a depth buffer ("},
-        {3, "SelectPixelFormat failed", "its window did not get a double-buffered RGBA visual with a depth buffer"},
-        {4, "wglCreateContext failed", "the OpenGL driver could not make a rendering context ("},
-        {5, "wglMakeCurrent failed", "the OpenGL driver could not make the rendering context current ("},
+        {1, "Unable to get a DC", "the window has nothing on the display to draw in.\nRun"},
+        {2, "ChoosePixelFormat failed", "this display has no OpenGL visual with double buffering and a depth buffer"},
+        {3, "SelectPixelFormat failed", "the window did not get an OpenGL visual with double buffering"},
+        {4, "wglCreateContext failed", "the OpenGL driver refused to make a rendering context.\nInstall"},
+        {5, "wglMakeCurrent failed", "the OpenGL driver could not draw into the window.\nInstall"},
         {6, "wglDeleteContext failed", ""},  // after a sound set-up
     };
     for (const auto& c : cases) {
