@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/glview/FramePacer.h"
-#include "game/glview/StockCameraPose.h"
+#include "game/glview/core/FramePacer.h"
+#include "game/glview/core/StockCameraPose.h"
 #include "platform/shell/KeyTranslator.h"
 
 #include <wx/glcanvas.h>

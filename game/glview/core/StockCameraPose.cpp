@@ -1,4 +1,4 @@
-#include "game/glview/StockCameraPose.h"
+#include "game/glview/core/StockCameraPose.h"
 
 #include "platform/keys/VirtualKey.h"
 

@@ -1,7 +1,7 @@
 // The view's toolkit-free parts: the render loop's timing across the clock's
 // wrap, and the stock camera's key table and step.
-#include "game/glview/FramePacer.h"
-#include "game/glview/StockCameraPose.h"
+#include "game/glview/core/FramePacer.h"
+#include "game/glview/core/StockCameraPose.h"
 #include "platform/keys/VirtualKey.h"
 
 #include <gtest/gtest.h>

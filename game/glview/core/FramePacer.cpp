@@ -1,4 +1,4 @@
-#include "game/glview/FramePacer.h"
+#include "game/glview/core/FramePacer.h"
 
 namespace {
 
