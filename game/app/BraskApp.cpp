@@ -3,6 +3,7 @@
 #include "BraskVersion.h"
 #include "game/app/MainFrame.h"
 #include "game/view/BraskView.h"
+#include "platform/shell/CommandLineInfo.h"
 #include "platform/shell/ShellMain.h"
 #include "platform/gl/WxGLBinding.h"
 #include "platform/gl/X11Backend.h"
@@ -124,6 +125,6 @@ void CBraskApp::OnViewSetupFailed(wxCommandEvent& event)
 void CBraskApp::ShowFailure(const std::string& message)
 {
     // The terminal keeps the reason too, beside the driver's own complaints.
-    std::fprintf(stderr, "Brask: %s\n", message.c_str());
+    std::fprintf(stderr, "%s: %s\n", GetShellCommandLine().GetProgramName().c_str(), message.c_str());
     wxMessageBox(wxString::FromUTF8(message), CMainFrame::GameOptions().appTitle, wxOK | wxICON_ERROR | wxCENTRE);
 }
