@@ -3,6 +3,8 @@
 find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)
+# The course thumbnailer writes PNG.
+find_package(PNG REQUIRED)
 if(BUILD_TESTING)
   find_package(GTest REQUIRED)
   find_package(benchmark REQUIRED)
