@@ -77,7 +77,7 @@ done
 step "the thumbnailer entry, as a file manager runs it, draws a course of the type it names"
 entry=$share/thumbnailers/brask.thumbnailer
 grep -qx "MimeType=$type;" "$entry" || fail "the thumbnailer is not for $type"
-read -r -a argv <<<"$(sed -n 's/^Exec=//p' "$entry" | sed "s|%s|128|; s|%i|$courses/04-terraces.hfd|; s|%o|$work/t.png|")"
+read -r -a argv <<<"$(sed -n "s|^Exec=||; s|%s|128|; s|%i|$courses/04-terraces.hfd|; s|%o|$work/t.png|p" "$entry")"
 "$dest${argv[0]}" "${argv[@]:1}" && file -b "$work/t.png" | grep -q '^PNG image data, 64 x 128,' || fail "no thumbnail"
 
 [ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null || { echo "PASS (no display: no launcher started)"; exit 0; }
