@@ -4,9 +4,12 @@
 #include "course/HeightField.h"
 #include "game/state/BraskDoc.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr double kSecondsPerMs = 0.001;
+constexpr double kMsPerSecond = 1000.0;
 // A long pause (hidden window, stall, the first frame) counts as this much.
 constexpr double kLongestStepSeconds = 1.5;
 constexpr double kSpinDegreesPerSecond = 180.0;
@@ -46,6 +49,12 @@ bool IsOnCourse(const CHeightField& course, double x, double y)
 void StepBall(CBraskDoc& doc, std::uint32_t frameTime, std::uint32_t lastFrameTime,
               ScreenPoint& lastCursor, const PointerReader& readPointer)
 {
+    if (doc.IsPaused()) {
+        // Everything stands still, but the pointer's wandering meanwhile
+        // must not push the ball once the game goes on.
+        lastCursor = readPointer();
+        return;
+    }
     auto [x, y, z, angle, vx, vy] = doc.GetBallState();
     const CHeightField& course = doc.GetHeightField();
 
@@ -64,6 +73,9 @@ void StepBall(CBraskDoc& doc, std::uint32_t frameTime, std::uint32_t lastFrameTi
         return;
     }
 
+    // The game's clock counts what the physics counts, a stall included
+    // only as far as the clamp lets it.
+    doc.AddPlayTime(static_cast<std::uint64_t>(std::lround(dt * kMsPerSecond)));
     const ScreenPoint pointer = readPointer();
 
     // A course replaced or emptied under a running game: no cell to read.

@@ -4,6 +4,8 @@
 #include "game/state/BraskViewLink.h"
 #include "document/Archive.h"
 
+#include <cstdio>
+
 namespace {
 
 // Where a new document keeps the ball until a course is loaded.
@@ -24,6 +26,7 @@ void CBraskDoc::Serialize(CArchive& ar)
     // A failed read throws out of here with the course untouched, so nothing
     // below runs and the game goes on as it was.
     m_course.Load(ar);
+    m_courseKey = ContentKey(ar.Bytes());
 
     CBraskViewLink* view = GetGameView();
     if (view == nullptr)
@@ -32,6 +35,7 @@ void CBraskDoc::Serialize(CArchive& ar)
     view->SetAnimation(true);
     m_ball = kLoadedBall;
     m_playState = Rolling;
+    BeginGame();
     PlaceOnStartCell();
 }
 
@@ -52,6 +56,27 @@ void CBraskDoc::OnGameNew()
         view->SetAnimation(true);
     }
     m_playState = Rolling;
+    BeginGame();
+}
+
+std::string CBraskDoc::ContentKey(const std::vector<std::uint8_t>& bytes)
+{
+    // 64-bit FNV-1a and the length: no two courses a player keeps meet by
+    // chance, and a course of millions of cells is hashed in a blink.
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const std::uint8_t byte : bytes)
+        hash = (hash ^ byte) * 0x100000001b3u;
+    char key[48];
+    std::snprintf(key, sizeof key, "%016llx-%llu", static_cast<unsigned long long>(hash),
+                  static_cast<unsigned long long>(bytes.size()));
+    return key;
+}
+
+void CBraskDoc::BeginGame()
+{
+    ++m_gameNumber;
+    m_playTime = 0;
+    m_paused = false;
 }
 
 void CBraskDoc::GetBall(double& x, double& y, double& z, double& angle, double& vx, double& vy) const

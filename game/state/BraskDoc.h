@@ -5,6 +5,10 @@
 #include "game/state/PlayState.h"
 #include "document/Document.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 class CBraskViewLink;
 
 // The game's document: the loaded course, the ball and the play state.
@@ -24,6 +28,24 @@ public:
     // Game > New: the ball back on the start cell, at rest, Rolling.
     void OnGameNew();
 
+    // A course's identity by its content: the same bytes, wherever they lie
+    // and whatever their name, give the same key; any change gives another.
+    static std::string ContentKey(const std::vector<std::uint8_t>& bytes);
+    // The key of the course loaded last; empty before any.
+    const std::string& GetCourseKey() const { return m_courseKey; }
+
+    // Counts the games started (loads and Game > New), so that whoever
+    // watches the play state can tell one game's end from the next one's.
+    unsigned GetGameNumber() const { return m_gameNumber; }
+    // The time the game has run, in milliseconds: the sum of the elapsed
+    // times of its physics steps while Rolling and not paused.
+    std::uint64_t GetPlayTime() const { return m_playTime; }
+    void AddPlayTime(std::uint64_t milliseconds) { m_playTime += milliseconds; }
+    // A paused game stands still: ball, spin and clock. Only a Rolling game
+    // pauses; a new game or a load ends the pause.
+    bool IsPaused() const { return m_paused; }
+    void SetPaused(bool paused) { m_paused = paused && m_playState == Rolling; }
+
     CHeightField& GetHeightField() { return m_course; }
     const CHeightField& GetHeightField() const { return m_course; }
 
@@ -39,8 +61,14 @@ private:
     // Centres the ball on the first Start cell, searching column by column;
     // leaves x, y and z alone when there is none.
     void PlaceOnStartCell();
+    // A new game begins: the clock at 0, not paused.
+    void BeginGame();
 
     CHeightField m_course;
     BallState m_ball;
     PlayState m_playState;
+    std::string m_courseKey;
+    unsigned m_gameNumber = 0;
+    std::uint64_t m_playTime = 0;
+    bool m_paused = false;
 };

@@ -68,4 +68,37 @@ TEST(BallPhysics, OneRollingStep)
     }
 }
 
+// The game's clock sums what the running steps count; a paused game stands still, and the pointer's
+// wandering meanwhile does not push the ball afterwards.
+TEST(BallPhysics, TheClockRunsWithTheRollingUnpausedGame)
+{
+    CBraskDoc doc;
+    doc.GetHeightField().Create(3, 2);
+    doc.OnGameNew();
+    doc.SetBall(1.5, 1.5, 0, 0, 0, 0);
+    ScreenPoint lastCursor{500, 380}, pointer = lastCursor;
+    const auto step = [&](std::uint32_t ms) {
+        StepBall(doc, kLastFrame + ms, kLastFrame, lastCursor, [&] { return pointer; });
+    };
+    step(30);
+    step(5000);  // a stall counts as much as the physics takes of it
+    EXPECT_EQ(doc.GetPlayTime(), 1530u);
+    doc.SetPaused(true);
+    const Ball before = BallOf(doc);
+    pointer = {900, 100};
+    step(700);
+    EXPECT_TRUE(doc.IsPaused() && doc.GetPlayTime() == 1530u && BallOf(doc) == before) << "stands still";
+    doc.SetPaused(false);
+    step(20);
+    EXPECT_EQ(BallOf(doc)[4], 0.0) << "pushed by the pointer moved while paused";
+    doc.SetPlayState(Won);
+    step(30);
+    doc.SetPaused(true);
+    EXPECT_TRUE(doc.GetPlayTime() == 1550u && !doc.IsPaused()) << "a won game's clock stops and it cannot pause";
+    doc.SetPlayState(Rolling);
+    doc.SetPaused(true);
+    doc.OnGameNew();
+    EXPECT_TRUE(doc.GetPlayTime() == 0u && !doc.IsPaused()) << "a new game starts afresh";
+}
+
 }  // namespace

@@ -38,4 +38,23 @@ TEST(BraskDoc, NewGameRestsTheBallOnTheFirstStartCell)
     EXPECT_EQ(BallOf(doc), (Ball{1.5, 5.5, 0, 0, 0, 0}));
 }
 
+// A course is known by its bytes, wherever they lie; a load starts a game with its clock at 0.
+TEST(BraskDoc, ALoadKeysTheCourseByItsContent)
+{
+    CBraskDoc doc, other;
+    CRecordingView view;
+    doc.AddView(&view);
+    std::vector<std::uint8_t> bytes(8 + 10, 0);
+    bytes[0] = bytes[4] = bytes[8] = 1;  // 1 x 1 cells of floor
+    std::string reason;
+    doc.AddPlayTime(1234);
+    ASSERT_TRUE(doc.OpenFromBytes(bytes, "/courses/a.hfd", reason)) << reason;
+    EXPECT_TRUE(doc.GetPlayTime() == 0 && doc.GetGameNumber() == 1);
+    ASSERT_TRUE(other.OpenFromBytes(bytes, "/elsewhere/b.hfd", reason));
+    EXPECT_EQ(other.GetCourseKey(), doc.GetCourseKey());
+    bytes[9] = 1;  // another height
+    ASSERT_TRUE(other.OpenFromBytes(bytes, "/courses/a.hfd", reason));
+    EXPECT_NE(other.GetCourseKey(), doc.GetCourseKey());
+}
+
 }  // namespace
