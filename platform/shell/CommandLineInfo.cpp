@@ -7,10 +7,10 @@
 
 namespace {
 
-enum class OptionAction { Help, Version, EndOptions };
+enum class OptionAction { Help, Version, EndOptions, Program };
 
-// Every option the parser accepts, in the order --help lists them: a new
-// option is a row here and its case below.
+// The options both programs accept, in the order --help lists them (after
+// the program's own): a new one is a row here and its case below.
 struct CommandLineOption {
     const char* shortName;  // "-h", or nullptr
     const char* longName;
@@ -23,13 +23,14 @@ constexpr CommandLineOption kOptions[] = {
     {nullptr, "--", OptionAction::EndOptions, "end the options: a course file name after it may start with -"},
 };
 
-const CommandLineOption* FindOption(const std::string& arg)
+// Every option in --help's order: the program's own rows, then the shared.
+std::vector<CommandLineOption> AllOptions(const std::vector<ProgramOption>& programOptions)
 {
-    for (const CommandLineOption& option : kOptions) {
-        if (arg == option.longName || (option.shortName != nullptr && arg == option.shortName))
-            return &option;
-    }
-    return nullptr;
+    std::vector<CommandLineOption> options;
+    for (const ProgramOption& option : programOptions)
+        options.push_back({nullptr, option.longName, OptionAction::Program, option.help});
+    options.insert(options.end(), std::begin(kOptions), std::end(kOptions));
+    return options;
 }
 
 // "-h, --help", or "    --version" lined up under the long names.
@@ -56,11 +57,15 @@ void CCommandLineInfo::ParseCommandLine(const std::vector<std::string>& args)
     m_command = FileNew;
     m_fileName.clear();
     m_error.clear();
+    m_given.clear();
+    const std::vector<CommandLineOption> options = AllOptions(m_programOptions);
     bool optionsEnded = false;
     for (const std::string& arg : args) {
         if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            const CommandLineOption* option = FindOption(arg);
-            if (option == nullptr) {
+            const auto option = std::find_if(options.begin(), options.end(), [&arg](const CommandLineOption& o) {
+                return arg == o.longName || (o.shortName != nullptr && arg == o.shortName);
+            });
+            if (option == options.end()) {
                 m_command = BadArguments;
                 m_error = "unknown option " + arg;
                 return;
@@ -69,6 +74,7 @@ void CCommandLineInfo::ParseCommandLine(const std::vector<std::string>& args)
             case OptionAction::Help: m_command = ShowHelp; return;
             case OptionAction::Version: m_command = ShowVersion; return;
             case OptionAction::EndOptions: optionsEnded = true; continue;
+            case OptionAction::Program: m_given.insert(arg); continue;
             }
         }
         if (!m_fileName.empty()) {
@@ -87,18 +93,19 @@ void CCommandLineInfo::ParseCommandLine(const std::vector<std::string>& args)
 }
 
 std::string CCommandLineInfo::HelpText(const std::string& program, const std::string& description,
-                                       const std::string& manPage)
+                                       const std::string& manPage) const
 {
     const std::string file = "COURSE.hfd";
+    const std::vector<CommandLineOption> options = AllOptions(m_programOptions);
     std::size_t width = file.size();
-    for (const CommandLineOption& option : kOptions)
+    for (const CommandLineOption& option : options)
         width = std::max(width, OptionNames(option).size());
     const auto row = [width](const std::string& names, const std::string& help) {
         return "  " + names + std::string(width + 2 - names.size(), ' ') + help + "\n";
     };
     std::string text = "Usage: " + program + " [OPTION]... [" + file + "]\n" + description + ".\n\n"
                        + row(file, "a course file to open at start-up");
-    for (const CommandLineOption& option : kOptions)
+    for (const CommandLineOption& option : options)
         text += row(OptionNames(option), option.help);
     return text + "\nThe manual page tells more: man 6 " + manPage + "\n";
 }

@@ -1,10 +1,19 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
+// An option of one program alone, such as the game's --continue: a long name
+// that takes no value, asked for with HasOption after parsing.
+struct ProgramOption {
+    const char* longName;
+    const char* help;
+};
+
 // What the command line of either program asks for: an optional course file
-// to open, or one of the informational options that print and exit.
+// to open, or one of the informational options that print and exit, and any
+// of the program's own options.
 class CCommandLineInfo {
 public:
     enum ShellCommand {
@@ -14,6 +23,12 @@ public:
         ShowVersion,    // --version
         BadArguments,   // GetError() says what is wrong
     };
+
+    // The options both programs share, and `programOptions` besides.
+    explicit CCommandLineInfo(std::vector<ProgramOption> programOptions = {})
+        : m_programOptions(std::move(programOptions))
+    {
+    }
 
     // args are the arguments after the program name. "--" ends the options,
     // so a file whose name starts with '-' can still be named.
@@ -28,14 +43,18 @@ public:
     // installed), for what the program says on its terminal; empty when
     // argv[0] names nothing.
     const std::string& GetProgramName() const { return m_programName; }
+    // Whether the program's own option `longName` was given.
+    bool HasOption(const std::string& longName) const { return m_given.count(longName) != 0; }
 
     // The texts printed for --help and --version. The help lists every
     // option the parser accepts and names the manual page `manPage`(6).
-    static std::string HelpText(const std::string& program, const std::string& description,
-                                const std::string& manPage);
+    std::string HelpText(const std::string& program, const std::string& description,
+                         const std::string& manPage) const;
     static std::string VersionText(const std::string& program);
 
 private:
+    std::vector<ProgramOption> m_programOptions;
+    std::set<std::string> m_given;
     ShellCommand m_command = FileNew;
     std::string m_fileName;
     std::string m_error;

@@ -35,9 +35,11 @@ wxString& ProgramName()
 
 }  // namespace
 
-int RunShellProgram(int argc, char** argv, const char* program, const char* description)
+int RunShellProgram(int argc, char** argv, const char* program, const char* description,
+                    std::vector<ProgramOption> programOptions)
 {
     CCommandLineInfo& info = ShellCommandLine();
+    info = CCommandLineInfo(std::move(programOptions));
     info.ParseCommandLine(argc, argv);
     // The terminal hears of the command as it was typed; the manual page
     // goes by the installed name.
@@ -45,7 +47,7 @@ int RunShellProgram(int argc, char** argv, const char* program, const char* desc
     const wxString manPage = wxString(program).Lower();
     switch (info.GetShellCommand()) {
     case CCommandLineInfo::ShowHelp:
-        std::fputs(CCommandLineInfo::HelpText(invoked, description, manPage.ToStdString()).c_str(), stdout);
+        std::fputs(info.HelpText(invoked, description, manPage.ToStdString()).c_str(), stdout);
         return 0;
     case CCommandLineInfo::ShowVersion:
         std::fputs(CCommandLineInfo::VersionText(program).c_str(), stdout);

@@ -1,14 +1,18 @@
 #pragma once
 
-#include <wx/string.h>
+#include "platform/shell/CommandLineInfo.h"
 
-class CCommandLineInfo;
+#include <vector>
+
+#include <wx/string.h>
 
 // The main() of either program. --help, --version and bad arguments are
 // answered on the terminal without opening a display; otherwise the
 // toolkit's application object (declared with wxIMPLEMENT_APP_NO_MAIN)
-// runs. Returns the exit status.
-int RunShellProgram(int argc, char** argv, const char* program, const char* description);
+// runs. `programOptions` are the program's own options, which the other
+// program neither lists nor accepts. Returns the exit status.
+int RunShellProgram(int argc, char** argv, const char* program, const char* description,
+                    std::vector<ProgramOption> programOptions = {});
 
 // The command line as RunShellProgram parsed it, for the start-up sequence.
 const CCommandLineInfo& GetShellCommandLine();

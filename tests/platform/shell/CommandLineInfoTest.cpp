@@ -30,14 +30,20 @@ TEST(CommandLineInfo, TellsWhatToDo)
     EXPECT_EQ(info.GetProgramName(), "braskit");
 }
 
-// The help names the command as typed, every option the parser takes, and the manual page.
+// The help names the command as typed, every option the parser takes, and the manual page; a
+// program's own option is its alone.
 TEST(CommandLineInfo, HelpListsEveryOption)
 {
-    const std::string help = CCommandLineInfo::HelpText("brask", "A game", "brask");
+    CCommandLineInfo info(std::vector<ProgramOption>{{"--continue", "go on"}}), other;
+    const std::string help = info.HelpText("brask", "A game", "brask");
     EXPECT_EQ(help.rfind("Usage: brask [OPTION]... [COURSE.hfd]\nA game.\n", 0), 0u) << help;
     EXPECT_NE(help.find("man 6 brask\n"), std::string::npos);
-    CCommandLineInfo info;
-    for (const char* option : {"-h", "--help", "--version", "--"}) {
+    EXPECT_EQ(other.HelpText("braskit", "An editor", "braskit").find("--continue"), std::string::npos);
+    other.ParseCommandLine({"--continue"});
+    EXPECT_EQ(other.GetShellCommand(), CCommandLineInfo::BadArguments);
+    info.ParseCommandLine({"--continue", "a.hfd"});
+    EXPECT_TRUE(info.HasOption("--continue") && info.GetShellCommand() == CCommandLineInfo::FileOpen);
+    for (const char* option : {"-h", "--help", "--version", "--", "--continue"}) {
         info.ParseCommandLine({option});
         EXPECT_NE(info.GetShellCommand(), CCommandLineInfo::BadArguments);
         EXPECT_NE(help.find(std::string(" ") + option + (option[1] == '-' ? "  " : ", ")), std::string::npos) << option;
