@@ -13,6 +13,8 @@ namespace {
 constexpr double kFieldOfViewDegrees = 30.0;
 constexpr double kNearPlane = 0.1;
 constexpr double kFarPlane = 25.0;
+// Letters are their upper-case codes.
+constexpr unsigned kPauseKey = VK_A + ('P' - 'A');
 
 } // namespace
 
@@ -88,6 +90,9 @@ void CBraskView::OnKeyDown(unsigned key, unsigned repeat, unsigned flags)
 {
     if (key == VK_SPACE)
         RecenterCursor();
+    // P, or the Pause key, stops the game and lets it go on.
+    if ((key == kPauseKey || key == VK_PAUSE) && (flags & kKeyRepeatFlag) == 0)
+        m_document.SetPaused(!m_document.IsPaused());
     COpenGLView::OnKeyDown(key, repeat, flags);
 }
 

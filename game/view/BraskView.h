@@ -50,8 +50,9 @@ public:
     void BuildCourseList();
     void BuildBallList();
 
-    // The words drawn beside the ball for a play state, or null for none.
-    static const char* EndWords(int playState);
+    // The words drawn beside the ball for a play state, or null for none;
+    // a paused game says so.
+    static const char* EndWords(int playState, bool paused = false);
 
 protected:
     unsigned m_courseList = 0;

@@ -72,7 +72,7 @@ bool CBraskView::DrawScene()
         glCallList(m_ballList);
     glPopMatrix();
 
-    const char* words = EndWords(m_document.GetPlayState());
+    const char* words = EndWords(m_document.GetPlayState(), m_document.IsPaused());
     if (words != nullptr) {
         // The glyph lists carry no colour: the letters take this one.
         glColor3d(kWordsColour[0], kWordsColour[1], kWordsColour[2]);
@@ -87,8 +87,10 @@ bool CBraskView::DrawScene()
     return true;
 }
 
-const char* CBraskView::EndWords(int playState)
+const char* CBraskView::EndWords(int playState, bool paused)
 {
+    if (paused)
+        return "Paused";
     switch (playState) {
     case Lost:
         return "Game Over";

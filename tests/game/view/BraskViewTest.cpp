@@ -15,11 +15,12 @@
 
 namespace {
 
-TEST(BraskViewEndWords, OnlyAnEndedGameHasWords)
+TEST(BraskViewEndWords, OnlyAnEndedOrPausedGameHasWords)
 {
     EXPECT_STREQ(CBraskView::EndWords(Lost), "Game Over");
     EXPECT_STREQ(CBraskView::EndWords(Won), "You did it!");
     EXPECT_TRUE(CBraskView::EndWords(Idle) == nullptr && CBraskView::EndWords(Rolling) == nullptr);
+    EXPECT_STREQ(CBraskView::EndWords(Rolling, true), "Paused");
 }
 
 // How far from where it should be seen the modelview puts a course point
