@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and running the programs needs, builds the game and
-# the editor, and starts the game: on the first course, or as
+# the editor, and starts the game: where the player left off (on the
+# first course the first time), or as
 #   play.sh COURSE.hfd
 # on the course named (the arguments go to the game as they are).
 set -euo pipefail
@@ -13,5 +14,5 @@ bash scripts/build.sh --programs
 echo "play: starting the game"
 # From where the script was started, so that a course named relative to it is found.
 cd "$here"
-[ $# -gt 0 ] || set -- "$root/courses/01-first-roll.hfd"
+[ $# -gt 0 ] || set -- --continue
 exec "$root/build/bin/Brask" "$@"

@@ -20,12 +20,16 @@ namespace {
 // or the 3-D view cannot be started.
 constexpr int kStartupFailedStatus = 1;
 
+// The game's own option; the launcher starts the game with it.
+const char* const kContinueOption = "--continue";
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     PreferX11Backend();
-    return RunShellProgram(argc, argv, "Brask", BRASK_GAME_DESCRIPTION);
+    return RunShellProgram(argc, argv, "Brask", BRASK_GAME_DESCRIPTION,
+                           {{kContinueOption, "with no course named, start on the last one played"}});
 }
 
 bool CBraskApp::OnInit()
@@ -44,12 +48,17 @@ bool CBraskApp::OnInit()
     // Without a file the game waits, animation off, for a course to be
     // opened; a named course that cannot be opened ends the program after
     // its message.
-    if (!m_frame->ProcessShellCommand(GetShellCommandLine())) {
+    const CCommandLineInfo& commandLine = GetShellCommandLine();
+    if (!m_frame->ProcessShellCommand(commandLine)) {
         m_frame->Destroy();
         m_frame = nullptr;
         m_startupFailed = true;
         return true;
     }
+    // A course that cannot be opened this way says so and leaves the empty
+    // scene: the launcher must not fail for a course gone bad since.
+    if (commandLine.GetShellCommand() == CCommandLineInfo::FileNew && commandLine.HasOption(kContinueOption))
+        m_frame->ContinueLastCourse();
     SetTopWindow(m_frame);
     m_frame->Show();
     m_frame->GetView()->SetFocus();

@@ -7,8 +7,9 @@ step() { echo "-- $*"; }
 [ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null && command -v import >/dev/null || skip "needs a display"
 
 WORK=$(mktemp -d /tmp/brask-e2e.XXXXXX)
-# A fresh home: no saved placement, no recent files of the user's.
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
+# A fresh home: no saved placement, no recent files, courses or records of the user's.
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DATA_HOME="$WORK/home/.local/share"
+export XDG_STATE_HOME="$WORK/home/.local/state"
 mkdir -p "$HOME"
 PROGRAM_PID=""
 cleanup() {

@@ -81,12 +81,13 @@ read -r -a argv <<<"$(sed -n "s|^Exec=||; s|%s|128|; s|%i|$courses/04-terraces.h
 "$dest${argv[0]}" "${argv[@]:1}" && file -b "$work/t.png" | grep -q '^PNG image data, 64 x 128,' || fail "no thumbnail"
 
 [ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null || { echo "PASS (no display: no launcher started)"; exit 0; }
-step "each launcher starts its program on a course, in a window of the launcher's class"
+step "each launcher starts its program on a course (the game, given none, on its first), in the launcher's class"
 for id in "$EDITOR_ID" "$GAME_ID"; do
-  title='^04-terraces\.hfd - Braskit$'
-  [ "$id" = "$GAME_ID" ] && title='^Brask \( [0-9]+ Frames/sec \)$'
-  read -r -a argv <<<"$(key "$id" Exec | sed "s|%f|$courses/04-terraces.hfd|")"
-  PATH="$bin:$PATH" HOME="$work/home" "${argv[@]}" >"$work/$id.log" 2>&1 &
+  title='^04-terraces\.hfd - Braskit$' file=$courses/04-terraces.hfd
+  [ "$id" = "$GAME_ID" ] && title='^Brask \( [0-9]+ Frames/sec \)$' file=""
+  read -r -a argv <<<"$(key "$id" Exec | sed "s|%f|$file|")"
+  PATH="$bin:$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state" \
+    "${argv[@]}" >"$work/$id.log" 2>&1 &
   pid=$!
   for (( i = 0; i < 150; i++ )); do
     window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1 || true)

@@ -2,8 +2,9 @@
 # A game as a player sees it: the frame rate in the title, the pointer put
 # at (500, 380) on a load and by Space, the mouse pushing the ball into a
 # hole and the end words coming, Ctrl+N taking them away, and Escape ending
-# the program, also on a course too big for the frame interval. Arguments:
-# Brask, the benchmarks' course maker.
+# the program, also on a course too big for the frame interval; --continue,
+# Game > Courses, a win's record, Next Course and P. Arguments: Brask, the
+# benchmarks' course maker.
 source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASK=$(realpath "$1")
 MAKE_COURSE=$(realpath "$2")
@@ -53,4 +54,54 @@ step "a course slower to draw than the frame interval still ends on Escape"
 play "$WORK/big.hfd"
 keys Escape
 expect_exit 0
+
+# The course open is the last one the settings remember.
+last_course() { sed -n 's/^LastCourse=//p' "$XDG_CONFIG_HOME/Brask/Brask.conf" 2>/dev/null || true; }
+wait_course() {
+  for (( i = 0; i < 50; i++ )); do [ "$(last_course)" = "$1" ] && return 0 || sleep 0.1; done
+  fail "the course open is \"$(last_course)\", not \"$1\""
+}
+# still: two shots of the window a second apart are alike.
+still() {
+  import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$WORK/a.png"; sleep 1
+  import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$WORK/b.png"
+  [ "$(compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 || true)" = 0 ]
+}
+OWN=$XDG_DATA_HOME/brask/courses
+mkdir -p "$OWN"
+# a-ramp: six cells down towards +x, from a start to a finish; b-flat: a start to rest on.
+{ le32 6; le32 1; for x in 0 1 2 3 4 5; do
+  cell $(( x == 0 ? START : x == 5 ? FINISH : FLOOR )) $(( 24 - 4 * x )) $(( 20 - 4 * x )) $(( 20 - 4 * x )) $(( 24 - 4 * x ))
+done; } >"$OWN/a-ramp.hfd"
+course 3 1 0,0=$START >"$OWN/b-flat.hfd"
+
+step "--continue without a course last played starts on the first installed course"
+rm "$XDG_CONFIG_HOME/Brask/Brask.conf"
+play --continue
+cmp -s "$(last_course)" courses/01-first-roll.hfd || fail "the course open is \"$(last_course)\""
+
+step "Game > Courses lists the five installed courses, then the player's: the sixth is a-ramp"
+keys alt+g c Down Down Down Down Down Return
+wait_course "$OWN/a-ramp.hfd"
+wait_words
+for (( i = 0; i < 50; i++ )); do [ -s "$XDG_STATE_HOME/brask/best-times" ] && break || sleep 0.1; done
+record=$(cat "$XDG_STATE_HOME/brask/best-times")
+[[ $record =~ ^"brask best times 1"$'\n'[0-9a-f]+-[0-9]+\ [1-9][0-9]*$ ]] || fail "the record reads \"$record\""
+
+step "Next Course (N) opens b-flat; its ball spins until P pauses the game"
+keys n
+wait_course "$OWN/b-flat.hfd"
+! still || fail "the ball does not spin"
+keys p
+for (( i = 0; i < 8; i++ )); do still && break; done
+still || fail "the paused game still moves"
+keys Escape
+expect_exit 0
+
+step "--continue starts on the course last played"
+play --continue
+[ "$(last_course)" = "$OWN/b-flat.hfd" ] || fail "the course open is \"$(last_course)\""
+keys Escape
+expect_exit 0
+quiet game.log
 echo "PASS"
