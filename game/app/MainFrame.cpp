@@ -262,12 +262,14 @@ void CMainFrame::RebuildCoursesMenu()
 void CMainFrame::ContinueLastCourse()
 {
     std::string path = ReadSetting(kLastCourseKey);
-    if (!FileExists(path)) {
+    const bool last = FileExists(path);
+    if (!last) {
         const std::vector<std::string> installed = CCourseFolder(CGameFolders::InstalledCourses()).List();
         path = installed.empty() ? "" : installed.front();
     }
-    if (!path.empty())
-        OpenDocumentFile(path);
+    // A last course gone bad is told once; the next start is on the first.
+    if (!path.empty() && !OpenDocumentFile(path) && last)
+        WriteSetting(kLastCourseKey, "");
 }
 
 bool CMainFrame::AskOpenPath(std::string& path)
@@ -367,8 +369,21 @@ void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
 
 void CMainFrame::OnFullScreen(wxCommandEvent&)
 {
+    if (!IsFullScreen())
+        m_windowedRect = GetRect();
     // The menus and the status bar stay: the time is shown there.
     ShowFullScreen(!IsFullScreen(), wxFULLSCREEN_NOBORDER | wxFULLSCREEN_NOCAPTION);
+}
+
+void CMainFrame::OnClose(wxCloseEvent& event)
+{
+    // The next start gets the window's placement, not the screen's: the
+    // desktop may give the window back its size only later.
+    if (IsFullScreen()) {
+        ShowFullScreen(false);
+        SetSize(m_windowedRect);
+    }
+    CSingleDocFrame::OnClose(event);
 }
 
 void CMainFrame::OnUpdateFullScreen(wxUpdateUIEvent& event)

@@ -57,6 +57,7 @@ public:
 protected:
     bool AskOpenPath(std::string& path) override;
     void OnDocumentPathUsed(const std::string& path) override;
+    void OnClose(wxCloseEvent& event) override;
 
 private:
     void OnGameNew(wxCommandEvent& event);
@@ -95,6 +96,8 @@ private:
     bool m_finished = false;
     std::string m_nextCourse;
     wxString m_message;
+    // Where the window was before it filled the screen.
+    wxRect m_windowedRect;
 
     wxDECLARE_EVENT_TABLE();
 };
