@@ -18,7 +18,7 @@ struct Row {
 const Row kRows[] = {
     {"Mouse", "Push the ball: right and left along one edge of the course, up and down along the other"},
     {"Space", "Bring the pointer back to (500, 380) without pushing the ball, when it reaches an edge"},
-    {"P", "Pause the game, and go on"},
+    {"P or Pause", "Pause the game, and go on; the pointer meanwhile does not push the ball"},
     {"F11", "Full screen, and back"},
     {"Escape", "Quit"},
     {"Ctrl+N", "Start the course again"},

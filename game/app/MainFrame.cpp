@@ -177,7 +177,9 @@ void CMainFrame::SetPaneText(int pane, const wxString& text)
 void CMainFrame::SetMessage(const wxString& text)
 {
     m_message = text;
-    SetPaneText(MessagePane, text);
+    // An open menu's prompt keeps the pane; its closing brings the text.
+    if (!m_menuOpen)
+        SetPaneText(MessagePane, text);
 }
 
 void CMainFrame::UpdateIndicators()
@@ -305,6 +307,7 @@ void CMainFrame::OnIdleIndicators(wxIdleEvent& event)
 void CMainFrame::OnMenuOpen(wxMenuEvent& event)
 {
     event.Skip();
+    m_menuOpen = true;
     // The folders may have changed since the menu was last open.
     if (GetMenuBar() != nullptr && event.GetMenu() == GetMenuBar()->GetMenu(0))
         RebuildCoursesMenu();
@@ -315,6 +318,7 @@ void CMainFrame::OnMenuClose(wxMenuEvent& event)
     // The toolkit gives the message pane back the text it had when the menu
     // opened; what the game said meanwhile comes after it.
     event.Skip();
+    m_menuOpen = false;
     CallAfter([this] { SetPaneText(MessagePane, m_message); });
 }
 

@@ -96,6 +96,7 @@ private:
     bool m_finished = false;
     std::string m_nextCourse;
     wxString m_message;
+    bool m_menuOpen = false;
     // Where the window was before it filled the screen.
     wxRect m_windowedRect;
 
