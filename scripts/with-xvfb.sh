@@ -13,7 +13,9 @@ glx=+extension
 # number chosen here by looking at /tmp could clash with a server of another
 # root on this machine, whose listening sockets are shared.
 log=$(mktemp /tmp/xvfb.XXXXXX.log)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp $glx GLX 3> >(cat >"$log.display") >"$log" 2>&1 &
+# -noreset: by default the server starts afresh whenever its last client
+# leaves, and a program connecting in that moment cannot open the display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset $glx GLX 3> >(cat >"$log.display") >"$log" 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -f "$log" "$log.display"' EXIT
 for _ in $(seq 1 200); do
