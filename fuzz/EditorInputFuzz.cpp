@@ -1,5 +1,5 @@
 // The editor's mouse and keys on a course as the grid view handles them. Each dragged half-cell on the grid is
-// visited once, row by row (worked out in 64 bits). A key adds one amount of at most 4 to every selected corner,
+// visited once, cell by cell in the course's order (worked out in 64 bits). A key adds one amount of at most 4 to every selected corner,
 // held within 0..99, or sets one type on all their cells, or neither, and says whether anything changed; an
 // auto-repeat only holds corners in range. Input: a course file, then events (a selector byte each, and operands).
 
@@ -54,16 +54,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "the selection appeared, vanished or turned inside out");
         corners.assign(std::size_t(w) * h, 0);
         std::int64_t previous = -1, count = 0;
-        selection.ForEachSelectedCorner(w, h, [&](int x, int y, int k) {
-            FUZZ_CHECK(0 <= x && x < w && 0 <= y && y < h && 0 <= k && k < 4, "a corner off the grid was visited");
-            // Its half-cell: corners 0 and 3 on the left, 0 and 1 at the bottom, course row 0 lowest.
-            const std::int64_t j = 2 * std::int64_t{x} + (k == 1 || k == 2 ? 1 : 0);
-            const std::int64_t i = 2 * (std::int64_t{h} - 1 - y) + (k == 0 || k == 1 ? 1 : 0);
-            FUZZ_CHECK(firstJ <= j && j <= lastJ && firstI <= i && i <= lastI, "an unselected corner was visited");
-            FUZZ_CHECK(i * 2 * w + j > previous, "corners were visited out of order or twice");
-            previous = i * 2 * w + j;
-            ++count;
-            corners[std::size_t(y) * w + x] |= 1 << k;
+        selection.ForEachSelectedCell(w, h, [&](int x, int y, unsigned mask) {
+            FUZZ_CHECK(0 <= x && x < w && 0 <= y && y < h && mask != 0 && mask < 16, "a cell off the grid was visited");
+            FUZZ_CHECK(std::int64_t{y} * w + x > previous, "cells were visited out of order or twice");
+            previous = std::int64_t{y} * w + x;
+            for (int k = 0; k < 4; ++k) {
+                if ((mask >> k & 1) == 0)
+                    continue;
+                // Its half-cell: corners 0 and 3 on the left, 0 and 1 at the bottom, course row 0 lowest.
+                const std::int64_t j = 2 * std::int64_t{x} + (k == 1 || k == 2 ? 1 : 0);
+                const std::int64_t i = 2 * (std::int64_t{h} - 1 - y) + (k == 0 || k == 1 ? 1 : 0);
+                FUZZ_CHECK(firstJ <= j && j <= lastJ && firstI <= i && i <= lastI, "an unselected corner was visited");
+                ++count;
+            }
+            corners[std::size_t(y) * w + x] = int(mask);
         });
         const auto onGrid = [](std::int64_t from, std::int64_t to, std::int64_t size) {  // of `size` half-cells
             return std::max<std::int64_t>(0, std::min(to, size - 1) - std::max<std::int64_t>(from, 0) + 1);
