@@ -10,6 +10,8 @@ packages=(
   libftgl-dev libfreetype-dev libfontconfig-dev
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
   fonts-dejavu-core
+  # the editor's end-to-end test reads its status bar off the screen
+  tesseract-ocr
   libgtest-dev libgmock-dev libbenchmark-dev
   # clang's sanitizer runtime, and llvm-14 for the llvm-symbolizer that
   # turns the addresses in its reports into names.

@@ -12,7 +12,8 @@ TEST(CourseCheck, FindsTheFinishFromTheFirstStartOverCellsThatAreNotHoles)
     const std::pair<std::vector<std::string>, V> cases[] = {
         {{"S.F"}, V::Playable}, {{"Si>", "#<F"}, V::Playable}, {{"S#F", ".#.", "..."}, V::Playable},
         {{"S#F"}, V::FinishUnreachable}, {{"S#", "#F"}, V::FinishUnreachable},  // corners do not join cells
-        {{"S#S.F"}, V::FinishUnreachable},  // the ball starts on the first start, column by column
+        // The ball starts on the first start, column by column: (0, 1), then (2, 0).
+        {{"S#S.F"}, V::FinishUnreachable}, {{"S#.", "F#S"}, V::Playable},
         {{"S.."}, V::NoFinish}, {{"..F"}, V::NoStart}, {{"..."}, V::NoStartNoFinish}};
     for (const auto& [picture, verdict] : cases) {
         CHeightField course;
