@@ -9,13 +9,17 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASKIT=$(realpath "$1")
 BRASK=$(realpath "$2")
 floor() { course 3 2 >"$WORK/$1"; }
+trap '[ -z "$PROGRAM_PID" ] || pkill -P "$PROGRAM_PID" || true; cleanup' EXIT  # and a game the editor started
 # expect_status REGEX: what the status bar says, read off the screen.
 expect_status() {
   command -v tesseract >/dev/null || fail "reading the status bar needs tesseract (scripts/install-deps.sh)"
-  import -window root -crop "${WIDTH}x24+$X+$(( Y + HEIGHT - 24 ))" -resize 300% -colorspace Gray "$WORK/bar.png"
-  local text
-  text=$(tesseract "$WORK/bar.png" - --psm 7 2>/dev/null)
-  [[ $text =~ $1 ]] || fail "the status bar says \"$text\", not \"$1\""
+  local i text
+  for (( i = 0; i < 20; i++ )); do
+    import -window root -crop "${WIDTH}x24+$X+$(( Y + HEIGHT - 24 ))" -resize 300% -colorspace Gray "$WORK/bar.png"
+    text=$(tesseract "$WORK/bar.png" - --psm 7 2>/dev/null)
+    [[ $text =~ $1 ]] && return 0 || sleep 0.2
+  done
+  fail "the status bar says \"$text\", not \"$1\""
 }
 
 step "drag over the bottom row's left three half-cells, keypad +, main-row 2, Ctrl+S"
@@ -47,13 +51,12 @@ wait_file_equals "$WORK/course.hfd" "$WORK/expected.hfd"
 keys ctrl+y ctrl+shift+z ctrl+s
 wait_file_equals "$WORK/course.hfd" "$WORK/edited.hfd"
 keys ctrl+z F5
-GAME=$(wait_window 'Frames/sec')
-played=$(tr '\0' '\n' </proc/"$(xdotool getwindowpid "$GAME")"/cmdline | tail -1)
+game=$(xdotool getwindowpid "$(wait_window '^Brask( |$)')")
+played=$(tr '\0' '\n' </proc/"$game"/cmdline | tail -1)
 { le32 3; le32 2; cell 1 4 4 4 4; cell 1 4 0 0 4; for i in 1 2 3 4; do cell 1 0 0 0 0; done; } >"$WORK/expected.hfd"
 wait_file_equals "$played" "$WORK/expected.hfd"
-focus "$GAME"
-keys Escape
-wait_no_window 'Frames/sec'
+kill "$game"
+wait_no_window '^Brask( |$)'
 focus "$MAIN"
 expect_title "$MAIN" '^\*course\.hfd - Braskit$'
 keys ctrl+y
