@@ -6,10 +6,11 @@
 # <= 15 %). The ball rests on its start cell; the camera settles behind it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/watch-program.bash
 build_dir=${BRASK_BUILD_DIR:-build}
 game="$build_dir/bin/Brask"
 maker="$build_dir/bench-tools/make-bench-course"
-settle_s=3     # start-up, the course list and the camera's approach
+settle_s=3     # the camera's approach
 window_s=10
 target_percent=15
 
@@ -30,36 +31,29 @@ trap 'rm -rf "$work"' EXIT
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME"
 
-# utime + stime of a process, in clock ticks, all its threads included.
-cpu_ticks() {
-  local stat
-  stat=$(cat "/proc/$1/stat")
-  stat=${stat##*) }   # drop "pid (comm) ", comm may hold spaces
-  awk '{ print $12 + $13 }' <<<"$stat"
-}
-
-# play NAME SIDE KIND: plays a course for settle_s + window_s seconds and
-# prints the average frame rate and the processor share over the window.
+# play NAME SIDE KIND: plays a course, and once the camera has settled
+# prints the frame rate that the title shows and the processor share over
+# window_s seconds; then closes the game with Escape.
 play() {
   local name=$1 side=$2 kind=$3 course="$work/$1.hfd" out="$work/$1.out"
   "$maker" "$side" "$kind" "$course"
-  BRASK_QUIT_AFTER=$((settle_s + window_s + 1)) "$game" "$course" >"$out" 2>&1 &
-  local pid=$!
+  "$game" "$course" >"$out" 2>&1 &
+  local pid=$! window share seconds rate low high
+  if ! window=$(rate_window "$pid" Brask); then
+    echo "game-play: no frame rate in Brask's title:" >&2
+    cat "$out" >&2
+    return 1
+  fi
   sleep "$settle_s"
-  local start_ticks start_ns end_ticks end_ns
-  start_ticks=$(cpu_ticks "$pid")
-  start_ns=$(date +%s%N)
-  sleep "$window_s"
-  end_ticks=$(cpu_ticks "$pid")
-  end_ns=$(date +%s%N)
-  wait "$pid" || { echo "game-play: Brask failed on the $name course:" >&2; cat "$out" >&2; return 1; }
-  local rate
-  rate=$(sed -n 's/.*, \([0-9.]*\) frames\/s$/\1/p' "$out")
-  echo "Brask on a $side x $side $kind course: ${rate:-?} frames/s (cap 33)"
-  awk -v t="$((end_ticks - start_ticks))" -v hz="$(getconf CLK_TCK)" -v ns="$((end_ns - start_ns))" \
-      -v side="$side" -v kind="$kind" -v target="$target_percent" \
-      'BEGIN { printf "Brask on a %d x %d %s course: %.1f %% of one core over %.1f s (target <= %d %% on 64 x 64)\n",
-               side, side, kind, 100 * t / hz / (ns / 1e9), ns / 1e9, target }'
+  read -r share seconds rate low high < <(watch_program "$pid" "$window" "$window_s")
+  if ! close_program "$pid" "$window"; then
+    echo "game-play: Brask failed on the $name course:" >&2
+    cat "$out" >&2
+    return 1
+  fi
+  echo "Brask on a $side x $side $kind course: $rate frames/s (title read $low to $high, cap 33)"
+  echo "Brask on a $side x $side $kind course: $share % of one core over $seconds s" \
+    "(target <= $target_percent % on 64 x 64)"
 }
 
 play varied-512-smooth 512 smooth

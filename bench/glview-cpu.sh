@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Processor time of an animating glview-demo over 10 s, as a share of one
-# core. The render loop asks for a paint only when the next frame is due,
-# so at the 33 frames/s cap it should stay far below a whole core.
+# core, and the frame rate its title shows meanwhile. The render loop asks
+# for a paint only when the next frame is due, so at the 33 frames/s cap it
+# should stay far below a whole core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/watch-program.bash
 build_dir=${BRASK_BUILD_DIR:-build}
 demo="$build_dir/bin/glview-demo"
 settle_s=2     # start-up and font building are not part of the figure
@@ -19,30 +21,18 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 1
 fi
 
-# utime + stime of a process, in clock ticks, all its threads included.
-cpu_ticks() {
-  local stat
-  stat=$(cat "/proc/$1/stat")
-  stat=${stat##*) }   # drop "pid (comm) ", comm may hold spaces
-  awk '{ print $12 + $13 }' <<<"$stat"
-}
-
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-"$demo" --animate --quit-after $((settle_s + window_s + 1)) >"$out" 2>&1 &
+"$demo" --animate >"$out" 2>&1 &
 pid=$!
+if ! window=$(rate_window "$pid" glview-demo); then
+  echo "glview-cpu: no frame rate in the title:" >&2
+  cat "$out" >&2
+  exit 1
+fi
 sleep "$settle_s"
-start_ticks=$(cpu_ticks "$pid")
-start_ns=$(date +%s%N)
-sleep "$window_s"
-end_ticks=$(cpu_ticks "$pid")
-end_ns=$(date +%s%N)
-wait "$pid"
+read -r share seconds rate low high < <(watch_program "$pid" "$window" "$window_s")
+close_program "$pid" "$window" || { echo "glview-cpu: glview-demo did not close cleanly:" >&2; cat "$out" >&2; exit 1; }
 
-ticks_per_s=$(getconf CLK_TCK)
-awk -v t="$((end_ticks - start_ticks))" -v hz="$ticks_per_s" -v ns="$((end_ns - start_ns))" \
-    -v target="$target_percent" \
-    'BEGIN { printf "glview-demo animating: %.1f %% of one core over %.1f s (target <= %d %%)\n",
-             100 * t / hz / (ns / 1e9), ns / 1e9, target }'
-rate=$(sed -n 's/.*, \([0-9.]*\) frames\/s$/\1/p' "$out")
-echo "glview-demo animating: ${rate:-?} frames/s (cap 33)"
+echo "glview-demo animating: $share % of one core over $seconds s (target <= $target_percent %)"
+echo "glview-demo animating: $rate frames/s (title read $low to $high, cap 33)"

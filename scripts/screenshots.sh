@@ -18,7 +18,6 @@ fi
 bin=$2
 out=docs/screenshots
 source tests/e2e/lib.sh screenshots
-unset BRASK_QUIT_AFTER
 mkdir -p "$out"
 
 # The course the game shows: holes, ice and mud on the way from the start.

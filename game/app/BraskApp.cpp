@@ -3,15 +3,14 @@
 #include "BraskVersion.h"
 #include "game/app/MainFrame.h"
 #include "game/view/BraskView.h"
+#include "platform/shell/CommandLineInfo.h"
 #include "platform/shell/ShellMain.h"
 #include "platform/gl/WxGLBinding.h"
 #include "platform/gl/X11Backend.h"
 
 #include <wx/msgdlg.h>
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 wxIMPLEMENT_APP_NO_MAIN(CBraskApp);
 
@@ -20,9 +19,6 @@ namespace {
 // Exit status when start-up ends because the named course cannot be opened
 // or the 3-D view cannot be started.
 constexpr int kStartupFailedStatus = 1;
-// Longest unattended run: a day.
-constexpr double kMaxQuitAfterSeconds = 86400.0;
-const char* const kQuitAfterVariable = "BRASK_QUIT_AFTER";
 
 } // namespace
 
@@ -57,7 +53,6 @@ bool CBraskApp::OnInit()
     SetTopWindow(m_frame);
     m_frame->Show();
     m_frame->GetView()->SetFocus();
-    StartQuitTimer();
     return true;
 }
 
@@ -71,39 +66,8 @@ int CBraskApp::OnRun()
 
 int CBraskApp::OnExit()
 {
-    if (m_framesDrawn >= 0)
-        std::printf("Brask: %ld frames drawn, %.1f frames/s\n", m_framesDrawn, m_frameRate);
     CloseRegistryKey();
     return wxApp::OnExit();
-}
-
-void CBraskApp::StartQuitTimer()
-{
-    const char* text = std::getenv(kQuitAfterVariable);
-    if (text == nullptr || *text == '\0')
-        return;
-    char* end = nullptr;
-    const double seconds = std::strtod(text, &end);
-    if (*end != '\0' || !(seconds > 0.0) || seconds > kMaxQuitAfterSeconds) {
-        std::fprintf(stderr, "Brask: %s wants a number of seconds above 0 and up to %.0f; ignored\n",
-                     kQuitAfterVariable, kMaxQuitAfterSeconds);
-        return;
-    }
-    m_quitTimer.SetOwner(this);
-    Bind(wxEVT_TIMER, &CBraskApp::OnQuitTimer, this);
-    m_quitTimer.StartOnce(static_cast<int>(std::lround(seconds * 1000.0)));
-}
-
-void CBraskApp::OnQuitTimer(wxTimerEvent&)
-{
-    if (m_frame == nullptr)
-        return;
-    // The frame may already be gone (closed by the player).
-    if (wxTopLevelWindows.Find(m_frame) == nullptr)
-        return;
-    m_framesDrawn = m_frame->GetView()->FramesDrawn();
-    m_frameRate = m_frame->GetView()->AverageFrameRate();
-    m_frame->Close(true);
 }
 
 void CBraskApp::OnViewSetupFailed(wxCommandEvent& event)
@@ -111,8 +75,6 @@ void CBraskApp::OnViewSetupFailed(wxCommandEvent& event)
     if (m_viewFailed || m_frame == nullptr)
         return;
     m_viewFailed = true;
-    // An unattended run must not close the frame under the message.
-    m_quitTimer.Stop();
     // The window would only stay black: the message stands alone, as after
     // a course that cannot be opened at start-up, and the program ends.
     m_frame->Hide();
@@ -123,7 +85,16 @@ void CBraskApp::OnViewSetupFailed(wxCommandEvent& event)
 
 void CBraskApp::ShowFailure(const std::string& message)
 {
-    // The terminal keeps the reason too, beside the driver's own complaints.
-    std::fprintf(stderr, "Brask: %s\n", message.c_str());
-    wxMessageBox(wxString::FromUTF8(message), CMainFrame::GameOptions().appTitle, wxOK | wxICON_ERROR | wxCENTRE);
+    // What failed, then on a line of its own what to do: the box's headline
+    // and its advice, one line on the terminal beside the driver's own
+    // complaints.
+    const std::size_t split = message.find('\n');
+    const std::string what = message.substr(0, split);
+    const std::string advice = split == std::string::npos ? "" : message.substr(split + 1);
+    std::fprintf(stderr, "%s: %s%s%s\n", GetShellCommandLine().GetProgramName().c_str(), what.c_str(),
+                 advice.empty() ? "" : " ", advice.c_str());
+    wxMessageDialog box(nullptr, wxString::FromUTF8(what), CMainFrame::GameOptions().appTitle,
+                        wxOK | wxICON_ERROR | wxCENTRE);
+    box.SetExtendedMessage(wxString::FromUTF8(advice));
+    box.ShowModal();
 }

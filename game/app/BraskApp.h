@@ -3,7 +3,6 @@
 #include "game/state/BraskDoc.h"
 
 #include <wx/app.h>
-#include <wx/timer.h>
 
 #include <string>
 
@@ -18,10 +17,6 @@ public:
     int OnExit() override;
 
 private:
-    // BRASK_QUIT_AFTER=SECONDS: close after that long and print the frame
-    // count, so that scripts can run the game unattended.
-    void StartQuitTimer();
-    void OnQuitTimer(wxTimerEvent& event);
     // The view could not set up OpenGL: the game cannot be shown, so the
     // program ends after saying why.
     void OnViewSetupFailed(wxCommandEvent& event);
@@ -32,7 +27,4 @@ private:
     CMainFrame* m_frame = nullptr;
     bool m_startupFailed = false;
     bool m_viewFailed = false;
-    wxTimer m_quitTimer;
-    long m_framesDrawn = -1;
-    double m_frameRate = 0.0;
 };

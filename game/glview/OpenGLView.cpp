@@ -37,16 +37,24 @@ constexpr int kMaxStaleErrors = 16;
 
 const char* const kCannotStart = "Cannot start the 3-D view: ";
 
-// Why the set-up stopped, in plain words, by error index; the error text
-// follows in brackets. Indices 6 and 7 come after a sound set-up.
-const char* const kSetupFailureReasons[] = {
-    "",
-    "its window has nothing on the display to draw in",
-    "the display offers no double-buffered RGBA visual with a depth buffer",
-    "its window did not get a double-buffered RGBA visual with a depth buffer",
-    "the OpenGL driver could not make a rendering context",
-    "the OpenGL driver could not make the rendering context current",
+// Each failing step of the set-up in the user's words, by error index: what
+// failed, then on a line of its own what to do. Indices 6 and 7 come after a
+// sound set-up.
+const char* const kSetupFailures[] = {
+    "its OpenGL set-up failed.\nInstall Mesa's OpenGL drivers (the Debian package libgl1-mesa-dri).",
+    "the window has nothing on the display to draw in.\nRun the program on an X11 display.",
+    "this display has no OpenGL visual with double buffering and a depth buffer.\n"
+    "Install Mesa's OpenGL drivers (the Debian package libgl1-mesa-dri).",
+    "the window did not get an OpenGL visual with double buffering and a depth buffer.\n"
+    "Install Mesa's OpenGL drivers (the Debian package libgl1-mesa-dri).",
+    "the OpenGL driver refused to make a rendering context.\n"
+    "Install Mesa's OpenGL drivers (the Debian package libgl1-mesa-dri) and check that the X server offers GLX.",
+    "the OpenGL driver could not draw into the window.\n"
+    "Install Mesa's OpenGL drivers (the Debian package libgl1-mesa-dri).",
 };
+
+const char* const kNoOpenGL =
+    "this display has no OpenGL (GLX) at all.\nRun the program on an X11 display whose X server offers GLX.";
 
 } // namespace
 
@@ -198,19 +206,9 @@ bool COpenGLView::SelectPixelFormat()
     return true;
 }
 
-int COpenGLView::AccelerationClass(unsigned formatFlags)
-{
-    const unsigned generic = formatFlags & (kPfdGenericFormat | kPfdGenericAccelerated);
-    if (generic == 0)
-        return 2;
-    if (generic == (kPfdGenericFormat | kPfdGenericAccelerated))
-        return 1;
-    return 0;
-}
-
 void COpenGLView::ReadDriverInfo()
 {
-    m_acceleration = AccelerationClass(Binding().DescribePixelFormat(m_pDC, m_pixelFormat));
+    m_acceleration = static_cast<int>(Binding().DescribeRenderer(m_pDC));
     m_glVendor = QueryGLString(GL_VENDOR);
     m_glRenderer = QueryGLString(GL_RENDERER);
     m_glVersion = QueryGLString(GL_VERSION);
@@ -247,9 +245,8 @@ std::string COpenGLView::SetupFailureMessage() const
     int index = 0;
     while (index < static_cast<int>(sizeof kErrorTexts / sizeof kErrorTexts[0]) && kErrorTexts[index] != m_errorText)
         ++index;
-    const int reasons = static_cast<int>(sizeof kSetupFailureReasons / sizeof kSetupFailureReasons[0]);
-    const char* reason = index > 0 && index < reasons ? kSetupFailureReasons[index] : "its OpenGL set-up failed";
-    return std::string(kCannotStart) + reason + " (" + m_errorText + ").";
+    const int steps = static_cast<int>(sizeof kSetupFailures / sizeof kSetupFailures[0]);
+    return std::string(kCannotStart) + kSetupFailures[index < steps ? index : 0];
 }
 
 bool COpenGLView::CanCreateOn(CGLBinding& binding, std::string& message)
@@ -258,7 +255,7 @@ bool COpenGLView::CanCreateOn(CGLBinding& binding, std::string& message)
         message.clear();
         return true;
     }
-    message = std::string(kCannotStart) + "the display has no OpenGL support.";
+    message = std::string(kCannotStart) + kNoOpenGL;
     return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/glview/core/FramePacer.h"
+#include "game/glview/core/StockCameraPose.h"
 #include "platform/shell/KeyTranslator.h"
 
 #include <wx/glcanvas.h>
@@ -34,6 +36,8 @@ wxDECLARE_EVENT(EVT_OPENGL_SETUP_FAILED, wxCommandEvent);
 // keyboard; stock background scenes; font display lists for 3-D and bitmap
 // text. A subclass customises it by overriding the virtual operations; the
 // event table dispatches through them, so an override needs no table entry.
+// The camera's key table and step (StockCameraPose) and the frame pacing
+// (CFramePacer) are toolkit-free types of their own.
 //
 // The window is created by the constructor (the toolkit fixes a GL
 // canvas's visual then), so a view can only be made on a display that
@@ -52,14 +56,6 @@ public:
     void SetClock(CClock& clock) { m_clock = &clock; }
     void SetPointer(CPointer& pointer) { m_pointer = &pointer; }
     void SetBinding(CGLBinding& binding) { m_binding = &binding; }
-    CClock& Clock() const { return *m_clock; }
-    CPointer& Pointer() const { return *m_pointer; }
-    CGLBinding& Binding() const { return *m_binding; }
-
-    // The Shift state that OnKeyDown reads: the state at the last key event,
-    // or what a test sets.
-    void SetShiftDown(bool down) { m_shiftDown = down; }
-    bool IsShiftDown() const { return m_shiftDown; }
 
     // True once OnCreate has run (the window was realized).
     bool IsCreated() const { return m_created; }
@@ -69,17 +65,13 @@ public:
     // The first recorded error: one of kErrorTexts.
     const char* GetErrorText() const { return m_errorText; }
     // The set-up's first failure in words for the user, in the programs'
-    // manner: "Cannot start the 3-D view: <why> (<error text>)."
+    // manner: "Cannot start the 3-D view: <what failed>.", then on a line of
+    // its own what to do.
     std::string SetupFailureMessage() const;
     // Whether a view can be made on the binding's display at all. The
     // toolkit cannot make an OpenGL window on a display without OpenGL; the
-    // message then says so.
+    // message then says so, in the same two parts.
     static bool CanCreateOn(CGLBinding& binding, std::string& message);
-
-    // The window style the view is created with: the requested style plus
-    // clipping of children and siblings. Not virtual: the toolkit creates the
-    // window inside the base constructor, before any override exists.
-    static long PreCreateWindow(long style);
 
     // One pass of the render loop, on every paint. The device context is
     // not used: all drawing goes through the view's own context.
@@ -105,17 +97,26 @@ public:
     virtual unsigned CreateFontLists(const char* outlineFace, const char* bitmapFace);
     virtual void AnimateStep();
 
+protected:
+    CClock& Clock() const { return *m_clock; }
+    CPointer& Pointer() const { return *m_pointer; }
+    CGLBinding& Binding() const { return *m_binding; }
+    // The Shift state at the last key event.
+    bool IsShiftDown() const { return m_shiftDown; }
+
+    // The window style the view is created with: the requested style plus
+    // clipping of children and siblings. Not virtual: the toolkit creates the
+    // window inside the base constructor, before any override exists.
+    static long PreCreateWindow(long style);
+
     bool InitRenderingContext();
     void ReadDriverInfo();
     // The driver's text for name, or "no-information-available".
     const char* QueryGLString(GLenum name);
     // Keeps the first error only: later calls do nothing.
     void RecordError(int index);
+    // The rate of the last interval between full frames.
     int FramesPerSecond() const;
-    // How long after a full frame that took frameDuration ms the next one
-    // is asked for: the rest of the 30 ms interval, but never less than a
-    // short gap in which the event loop does its idle work.
-    static uint32_t NextFrameDelay(uint32_t frameDuration);
 
     bool CompileStockScene(int type);
     void EmitStockScene(int type);
@@ -133,14 +134,9 @@ public:
     void DrawWireSphere(double radius);
     void DrawWireCube(double edge);
 
-    // Acceleration class of pixel-format flags: 2 the driver's own
-    // implementation, 1 generic with acceleration, 0 generic software.
-    static int AccelerationClass(unsigned formatFlags);
-
     static const char* const kErrorTexts[8];
     static const char* const kNoInformation;
 
-protected:
     unsigned m_outlineFontBase = 0;
     unsigned m_bitmapFontBase = 0;
     const char* m_errorText;
@@ -160,18 +156,13 @@ protected:
     const char* m_glRenderer = nullptr;
     const char* m_glVersion = nullptr;
     char* m_glExtensions = nullptr;  // owned copy
-    int m_acceleration = 0;
+    int m_acceleration = 0;          // a GLRenderer: 2 the driver's own, 1 generic accelerated, 0 software
     unsigned m_stockSceneList = 0;
     int m_stockSceneType = StockCheckerFloor;
     uint32_t m_startTime = 0;
     uint32_t m_frameTime = 0xFFFFFFFFu;
     uint32_t m_lastFrameTime = 0xFFFFFFFFu;
     bool m_animate = false;
-
-    // Animated frames since the title last showed the rate, shared by all
-    // views of the process. Starts at 15 so that the first animated frame
-    // already sets the title.
-    static int s_frameCounter;
 
 private:
     void HandleCreate(wxWindowCreateEvent& event);
@@ -191,14 +182,15 @@ private:
     // Asks for a paint when the next frame is due.
     void RequestPaintIn(uint32_t milliseconds);
     void SetFrameTitle(const wxString& title);
-    // Applies one key of the camera table; false for keys not in it.
-    bool ApplyCameraKey(unsigned key, bool shift);
+    // The stock camera's members, for its key table and its step.
+    StockCameraPose StockCamera();
     void CloseMainFrame();
 
     CClock* m_clock;
     CPointer* m_pointer;
     CGLBinding* m_binding;
     CKeyTranslator m_keys;
+    CFramePacer m_pacer;
     bool m_shiftDown = false;
     bool m_created = false;
     bool m_destroyed = false;

@@ -5,28 +5,6 @@
 
 #include <wx/toplevel.h>
 
-namespace {
-
-// One key press moves a velocity component by this share of its bound, so
-// five presses from rest reach the bound.
-constexpr double kVelocityStepShare = 0.2;
-
-void RaiseComponent(double& component, double bound)
-{
-    component += kVelocityStepShare * bound;
-    if (component > bound)
-        component = bound;
-}
-
-void LowerComponent(double& component, double bound)
-{
-    component -= kVelocityStepShare * bound;
-    if (component < -bound)
-        component = -bound;
-}
-
-} // namespace
-
 void COpenGLView::HandleKeyDown(wxKeyEvent& event)
 {
     const KeyMessage message = m_keys.OnKeyDown(event);
@@ -44,53 +22,16 @@ void COpenGLView::HandleKeyUp(wxKeyEvent& event)
 void COpenGLView::OnKeyDown(unsigned key, unsigned, unsigned)
 {
     // Each key-down counts as one press, auto-repeats included.
-    const bool shift = IsShiftDown();
-    if (m_animate && ApplyCameraKey(key, shift))
+    if (m_animate && ApplyCameraKey(StockCamera(), key, IsShiftDown()))
         return;
     if (key == VK_ESCAPE)
         CloseMainFrame();
 }
 
-bool COpenGLView::ApplyCameraKey(unsigned key, bool shift)
+StockCameraPose COpenGLView::StockCamera()
 {
-    double* velocity = shift ? m_angularVelocity : m_velocity;
-    const double bound = shift ? m_maxAngularSpeed : m_maxSpeed;
-    switch (key) {
-    case VK_LEFT:
-        RaiseComponent(velocity[0], bound);
-        return true;
-    case VK_RIGHT:
-        LowerComponent(velocity[0], bound);
-        return true;
-    case VK_UP:
-        RaiseComponent(velocity[2], bound);
-        return true;
-    case VK_DOWN:
-        LowerComponent(velocity[2], bound);
-        return true;
-    case VK_SUBTRACT:
-        RaiseComponent(velocity[1], bound);
-        return true;
-    case VK_ADD:
-        LowerComponent(velocity[1], bound);
-        return true;
-    case VK_HOME:
-        for (int i = 0; i < 3; ++i) {
-            m_position[i] = m_homePosition[i];
-            m_angles[i] = m_homeAngles[i];
-        }
-        if (shift)
-            ApplyCameraKey(VK_CLEAR, shift);
-        return true;
-    case VK_CLEAR:
-        for (int i = 0; i < 3; ++i) {
-            m_velocity[i] = 0.0;
-            m_angularVelocity[i] = 0.0;
-        }
-        return true;
-    default:
-        return false;
-    }
+    return {m_position, m_angles, m_velocity, m_angularVelocity, m_homePosition, m_homeAngles,
+            m_maxSpeed, m_maxAngularSpeed};
 }
 
 void COpenGLView::CloseMainFrame()
@@ -104,9 +45,5 @@ void COpenGLView::CloseMainFrame()
 
 void COpenGLView::AnimateStep()
 {
-    const double seconds = static_cast<uint32_t>(m_frameTime - m_lastFrameTime) * 0.001;
-    for (int i = 0; i < 3; ++i) {
-        m_position[i] += seconds * m_velocity[i];
-        m_angles[i] += seconds * m_angularVelocity[i];
-    }
+    AdvanceCamera(StockCamera(), static_cast<uint32_t>(m_frameTime - m_lastFrameTime) * 0.001);
 }

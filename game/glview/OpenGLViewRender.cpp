@@ -12,15 +12,6 @@
 
 namespace {
 
-// Full frames are at least this far apart (at most about 33 a second).
-constexpr uint32_t kMinFrameIntervalMs = 30;
-// A frame that takes longer than the interval still leaves the event loop
-// this long before the next one, so that idle work runs between frames:
-// deferred calls (Escape's close among them) and the deletion of closed
-// windows. Without it a slow scene never lets the program end.
-constexpr uint32_t kMinIdleGapMs = 5;
-// The title shows the frame rate on every 16th animated frame.
-constexpr int kTitleUpdatePeriod = 16;
 constexpr size_t kMaxTitleLength = 200;
 
 constexpr double kFieldOfViewDegrees = 40.0;
@@ -31,8 +22,6 @@ constexpr float kCameraDistance = 5.0f;
 constexpr float kCameraTiltDegrees = 20.0f;
 
 } // namespace
-
-int COpenGLView::s_frameCounter = 15;
 
 void COpenGLView::HandlePaint(wxPaintEvent&)
 {
@@ -75,10 +64,9 @@ void COpenGLView::OnDraw(wxDC*)
     const bool animating = m_animate;
     if (animating) {
         m_frameTime = Clock().Milliseconds();
-        // Unsigned subtraction: stays right across the clock's 49-day wrap.
-        const uint32_t elapsed = m_frameTime - m_lastFrameTime;
-        if (elapsed < kMinFrameIntervalMs) {
-            RequestPaintIn(kMinFrameIntervalMs - elapsed);
+        const uint32_t wait = m_pacer.TimeUntilDue(m_frameTime, m_lastFrameTime);
+        if (wait > 0) {
+            RequestPaintIn(wait);
             return;
         }
         AnimateStep();
@@ -98,14 +86,7 @@ void COpenGLView::OnDraw(wxDC*)
     m_lastFrameTime = m_frameTime;
     // Asked for once the frame is drawn, so that the time it took counts.
     if (animating && m_animate)
-        RequestPaintIn(NextFrameDelay(Clock().Milliseconds() - m_frameTime));
-}
-
-uint32_t COpenGLView::NextFrameDelay(uint32_t frameDuration)
-{
-    if (frameDuration >= kMinFrameIntervalMs - kMinIdleGapMs)
-        return kMinIdleGapMs;
-    return kMinFrameIntervalMs - frameDuration;
+        RequestPaintIn(m_pacer.NextFrameDelay(Clock().Milliseconds() - m_frameTime));
 }
 
 void COpenGLView::OnSize(unsigned, int cx, int cy)
@@ -147,21 +128,15 @@ bool COpenGLView::PrepareFrame()
 
 void COpenGLView::FinishFrame()
 {
-    if (!m_animate)
+    if (!m_animate || !m_pacer.CountTitleFrame())
         return;
-    if (++s_frameCounter < kTitleUpdatePeriod)
-        return;
-    s_frameCounter = 0;
     const wxString title = wxString::Format(wxS("%s ( %d Frames/sec )"), m_titleBase, FramesPerSecond());
     SetFrameTitle(title.Left(kMaxTitleLength));
 }
 
 int COpenGLView::FramesPerSecond() const
 {
-    const uint32_t elapsed = m_frameTime - m_lastFrameTime;
-    if (elapsed == 0)
-        return 0;
-    return static_cast<int>(1000u / elapsed);
+    return m_pacer.FramesPerSecond(m_frameTime, m_lastFrameTime);
 }
 
 void COpenGLView::OnToggleAnimation()

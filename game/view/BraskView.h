@@ -53,11 +53,6 @@ public:
     // The words drawn beside the ball for a play state, or null for none.
     static const char* EndWords(int playState);
 
-    // Animated frames drawn so far, and their average rate from the first
-    // to the last (0 before the second), for unattended runs.
-    long FramesDrawn() const { return m_framesDrawn; }
-    double AverageFrameRate() const;
-
 protected:
     unsigned m_courseList = 0;
     unsigned m_ballList = 0;
@@ -67,12 +62,7 @@ protected:
     double m_camera[3] = {-5.0, -5.0, 5.0};
 
 private:
-    void CountFrame();
-
     CBraskDoc& m_document;
     // BuildLists came before the context existed.
     bool m_listsPending = false;
-    long m_framesDrawn = 0;
-    uint32_t m_firstFrameTime = 0;
-    uint32_t m_latestFrameTime = 0;
 };

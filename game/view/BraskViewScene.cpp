@@ -60,7 +60,6 @@ void CBraskView::DrawStockScene()
 
 bool CBraskView::DrawScene()
 {
-    CountFrame();
     ApplyViewTransform();
     if (m_courseList != 0)
         glCallList(m_courseList);
@@ -108,23 +107,4 @@ void CBraskView::BuildCourseList()
 void CBraskView::BuildBallList()
 {
     m_ballList = CBallModel::BuildBallList();
-}
-
-void CBraskView::CountFrame()
-{
-    if (!m_animate)
-        return;
-    if (m_framesDrawn == 0)
-        m_firstFrameTime = m_frameTime;
-    m_latestFrameTime = m_frameTime;
-    ++m_framesDrawn;
-}
-
-double CBraskView::AverageFrameRate() const
-{
-    // Unsigned subtraction: stays right across the clock's wrap.
-    const uint32_t span = m_latestFrameTime - m_firstFrameTime;
-    if (m_framesDrawn < 2 || span == 0)
-        return 0.0;
-    return (m_framesDrawn - 1) * 1000.0 / span;
 }

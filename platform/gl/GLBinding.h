@@ -15,10 +15,12 @@ struct GLPixelFormatRequest {
 // Double-buffered RGBA with 24 colour bits and a 16-bit depth buffer.
 constexpr GLPixelFormatRequest kViewPixelFormat{true, true, 24, 16};
 
-// Bits of a described pixel format that tell who implements it: the
-// generic (software) library, possibly with hardware help.
-constexpr unsigned kPfdGenericFormat = 0x0040;
-constexpr unsigned kPfdGenericAccelerated = 0x1000;
+// Who renders for a context. The values are the view's acceleration class.
+enum class GLRenderer {
+    GenericSoftware = 0,     // a software rasterizer
+    GenericAccelerated = 1,  // a generic library handing the work to hardware
+    Driver = 2,              // the graphics driver's own implementation
+};
 
 // How a view binds OpenGL to its window: the drawable, the visual, one
 // rendering context, buffer swaps and font glyph lists. Every step reports
@@ -44,9 +46,9 @@ public:
     virtual int ChoosePixelFormat(wxGLCanvas* drawable, const GLPixelFormatRequest& request) = 0;
     // Puts the chosen visual into effect for the drawable.
     virtual bool SetPixelFormat(wxGLCanvas* drawable, int format, const GLPixelFormatRequest& request) = 0;
-    // The kPfdGeneric* flags of the visual in use. Reads the driver, so the
+    // Who renders for the drawable's context. Reads the driver, so the
     // view's context must be current.
-    virtual unsigned DescribePixelFormat(wxGLCanvas* drawable, int format) = 0;
+    virtual GLRenderer DescribeRenderer(wxGLCanvas* drawable) = 0;
 
     // A legacy (compatibility) context for the drawable, or null.
     virtual wxGLContext* CreateContext(wxGLCanvas* drawable) = 0;

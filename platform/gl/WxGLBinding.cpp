@@ -202,21 +202,21 @@ bool CWxGLBinding::SetPixelFormat(wxGLCanvas* drawable, int format, const GLPixe
            && VisualAttribute(display, visual, GLX_DEPTH_SIZE) >= request.depthBits;
 }
 
-unsigned CWxGLBinding::DescribePixelFormat(wxGLCanvas* drawable, int)
+GLRenderer CWxGLBinding::DescribeRenderer(wxGLCanvas* drawable)
 {
     Display* display = glXGetCurrentDisplay();
     GLXContext context = glXGetCurrentContext();
     if (!drawable || !display || !context)
-        return kPfdGenericFormat;
+        return GLRenderer::GenericSoftware;
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    return FlagsForRenderer(renderer, glXIsDirect(display, context) != False);
+    return RendererKind(renderer, glXIsDirect(display, context) != False);
 }
 
-unsigned CWxGLBinding::FlagsForRenderer(const char* renderer, bool direct)
+GLRenderer CWxGLBinding::RendererKind(const char* renderer, bool direct)
 {
     if (!renderer || ContainsAny(renderer, {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"}))
-        return kPfdGenericFormat;
-    return direct ? 0u : kPfdGenericFormat | kPfdGenericAccelerated;
+        return GLRenderer::GenericSoftware;
+    return direct ? GLRenderer::Driver : GLRenderer::GenericAccelerated;
 }
 
 wxGLContext* CWxGLBinding::CreateContext(wxGLCanvas* drawable)

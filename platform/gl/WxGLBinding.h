@@ -29,7 +29,7 @@ public:
     void ReleaseDrawable(wxGLCanvas* drawable) override;
     int ChoosePixelFormat(wxGLCanvas* drawable, const GLPixelFormatRequest& request) override;
     bool SetPixelFormat(wxGLCanvas* drawable, int format, const GLPixelFormatRequest& request) override;
-    unsigned DescribePixelFormat(wxGLCanvas* drawable, int format) override;
+    GLRenderer DescribeRenderer(wxGLCanvas* drawable) override;
     wxGLContext* CreateContext(wxGLCanvas* drawable) override;
     bool MakeCurrent(wxGLCanvas* drawable, wxGLContext* context) override;
     bool DeleteContext(wxGLContext* context) override;
@@ -39,10 +39,11 @@ public:
     bool UseFontBitmaps(wxGLCanvas* drawable, const FontRequest* font, unsigned first, unsigned count,
                         unsigned listBase) override;
 
-    // The pixel-format flags for a renderer: Mesa's software rasterizers
-    // are the generic implementation; an indirect context is rendered by
-    // the X server's GL, the generic implementation with acceleration.
-    static unsigned FlagsForRenderer(const char* renderer, bool direct);
+    // Who renders for a context, by its renderer's name and whether it is
+    // direct: Mesa's software rasterizers are generic software; an indirect
+    // context is rendered by the X server's GL, generic with acceleration;
+    // any other direct renderer is the driver's own.
+    static GLRenderer RendererKind(const char* renderer, bool direct);
 
 private:
     struct Config {

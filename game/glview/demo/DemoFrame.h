@@ -10,8 +10,6 @@ class CDemoFrame : public wxFrame {
 public:
     explicit CDemoFrame(bool animate);
 
-    CDemoView* View() const { return m_view; }
-
 private:
     void OnToggleAnimation(wxCommandEvent& event);
     void OnUpdateToggleAnimation(wxUpdateUIEvent& event);

@@ -1,7 +1,5 @@
 #include "game/glview/demo/DemoView.h"
 
-#include "platform/gl/Clock.h"
-
 #include <wx/frame.h>
 
 #include <GL/gl.h>
@@ -65,20 +63,4 @@ bool CDemoView::DrawScene()
     glPopMatrix();
 
     return true;
-}
-
-void CDemoView::FinishFrame()
-{
-    if (m_framesDrawn == 0)
-        m_firstFrameTime = Clock().Milliseconds();
-    ++m_framesDrawn;
-    COpenGLView::FinishFrame();
-}
-
-double CDemoView::AverageFrameRate() const
-{
-    const uint32_t elapsed = Clock().Milliseconds() - m_firstFrameTime;
-    if (m_framesDrawn < 2 || elapsed == 0)
-        return 0.0;
-    return (m_framesDrawn - 1) * 1000.0 / elapsed;
 }

@@ -10,17 +10,8 @@ public:
     CDemoView(wxWindow* parent, bool animate);
 
     void SetStockScene(int type);
-    bool IsAnimating() const { return m_animate; }
-    long FramesDrawn() const { return m_framesDrawn; }
-    // Frames per second from the first drawn frame until now.
-    double AverageFrameRate() const;
 
     int OnCreate() override;
     bool PrepareFrame() override;
     bool DrawScene() override;
-    void FinishFrame() override;
-
-private:
-    long m_framesDrawn = 0;
-    uint32_t m_firstFrameTime = 0;
 };

@@ -14,15 +14,15 @@ namespace {
 
 TEST(WxGLBinding, MesasSoftwareRenderersAreTheGenericImplementation)
 {
-    const unsigned generic = kPfdGenericFormat, accelerated = kPfdGenericFormat | kPfdGenericAccelerated;
-    const struct { const char* renderer; bool direct; unsigned flags; } cases[] = {
-        {"llvmpipe (LLVM 15.0.6, 256 bits)", true, generic}, {"softpipe", true, generic},
-        {"Software Rasterizer", false, generic},             {nullptr, true, generic},
-        {"Mesa Intel(R) UHD Graphics 620 (KBL GT2)", true, 0},
-        {"AMD Radeon RX 580 (radeonsi, polaris10)", false, accelerated},  // indirect: the server's GL
+    const GLRenderer software = GLRenderer::GenericSoftware;
+    const struct { const char* renderer; bool direct; GLRenderer kind; } cases[] = {
+        {"llvmpipe (LLVM 15.0.6, 256 bits)", true, software}, {"softpipe", true, software},
+        {"Software Rasterizer", false, software},             {nullptr, true, software},
+        {"Mesa Intel(R) UHD Graphics 620 (KBL GT2)", true, GLRenderer::Driver},
+        {"AMD Radeon RX 580 (radeonsi, polaris10)", false, GLRenderer::GenericAccelerated},  // the server's GL
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CWxGLBinding::FlagsForRenderer(c.renderer, c.direct), c.flags) << (c.renderer ? c.renderer : "null");
+        EXPECT_EQ(CWxGLBinding::RendererKind(c.renderer, c.direct), c.kind) << (c.renderer ? c.renderer : "null");
 }
 
 // On a shown canvas of the view's format.

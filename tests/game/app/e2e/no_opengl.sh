@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Without a working OpenGL the game says why in a message box alone and ends
-# with 1, the reason on its terminal and no X error or assertion; the editor
-# starts as ever. A driver that cannot be loaded (Mesa then asks for an
-# indirect context, which the X server refuses), and an X server without GLX,
-# on which this script runs itself again. Arguments: Brask, Braskit.
+# Without a working OpenGL the game says what failed and what to do in a message box alone and ends with 1,
+# the same on one line of its terminal and no X error or assertion; the editor starts as ever. A driver that
+# cannot be loaded (Mesa then asks for an indirect context, which the X server refuses), and an X server
+# without GLX, on which this script runs itself again. Arguments: Brask, Braskit.
 source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASK=$(realpath "$1")
 BRASKIT=$(realpath "$2")
@@ -32,14 +31,16 @@ fails_with() {
 
 if [ -n "${BRASK_XVFB_NO_GLX:-}" ]; then
   step "a display without OpenGL"
-  fails_with "the display has no OpenGL support." "$WORK/flat.hfd"
+  fails_with "this display has no OpenGL (GLX) at all. Run the program on an X11 display whose X server offers GLX." \
+    "$WORK/flat.hfd"
   echo "PASS"
   exit 0
 fi
 step "the OpenGL driver cannot be loaded"
 export LIBGL_DRIVERS_PATH=/nonexistent
-fails_with "the OpenGL driver could not make a rendering context (wglCreateContext failed)."
-fails_with "the OpenGL driver could not make a rendering context (wglCreateContext failed)." "$WORK/flat.hfd"
+refused="the OpenGL driver refused to make a rendering context. Install Mesa's OpenGL drivers"
+refused+=" (the Debian package libgl1-mesa-dri) and check that the X server offers GLX."
+fails_with "$refused" "$WORK/flat.hfd"
 grep -q 'failed to load driver' "$WORK/game.log" || fail "the driver was loaded after all: this proves nothing"
 unset LIBGL_DRIVERS_PATH
 BRASK_XVFB_NO_GLX=1 bash "$(dirname "$0")/../../../../scripts/with-xvfb.sh" bash "$0" "$@"

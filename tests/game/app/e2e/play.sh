@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # A game as a player sees it: the frame rate in the title, the pointer put
 # at (500, 380) on a load and by Space, the mouse pushing the ball into a
-# hole or down a ramp to the finish and the end words coming, Ctrl+N taking
-# them away, and Escape ending the program, also on a course too big for the
-# frame interval. Arguments: Brask, the benchmarks' course maker.
+# hole and the end words coming, Ctrl+N taking them away, and Escape ending
+# the program, also on a course too big for the frame interval. Arguments:
+# Brask, the benchmarks' course maker.
 source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASK=$(realpath "$1")
 MAKE_COURSE=$(realpath "$2")
 pointer() { xdotool getmouselocation | sed -n 's/^x:\([0-9]*\) y:\([0-9]*\) .*/\1,\2/p'; }
-# play COURSE: starts the game on it and waits for the frame rate in the title.
+# play COURSE: starts the game on it and waits for a frame rate of 1 to 33 in the title.
 play() {
   start game.log "$BRASK" "$1"
-  MAIN=$(wait_window '^Brask \( [0-9]+ Frames/sec \)$')
+  MAIN=$(wait_window '^Brask \( ([1-9]|[12][0-9]|3[0-3]) Frames/sec \)$')
   focus "$MAIN"
   eval "$(xdotool getwindowgeometry --shell "$MAIN")"
 }
@@ -32,10 +32,6 @@ step "the title shows 1 to 33 frames a second; the ball rests, then the mouse pu
 course 9 3 1,1=$START 6,1=$HOLE >"$WORK/hole.hfd"
 play "$WORK/hole.hfd"
 [ "$(pointer)" = "500,380" ] || fail "loading did not centre the pointer: $(pointer)"
-for (( i = 0; i < 5; i++ )); do
-  [[ $(xdotool getwindowname "$MAIN") =~ \(\ ([1-9]|[12][0-9]|3[0-3])\ Frames ]] || fail "$(xdotool getwindowname "$MAIN")"
-  sleep 0.2
-done
 ! words || fail "end words while the ball rests"
 xdotool mousemove_relative 60 0  # 1.2 cells a second towards +x
 wait_words
@@ -51,20 +47,6 @@ keys space
 keys Escape
 expect_exit 0
 quiet game.log
-
-step "down a ramp into a finish: the words come too"
-{
-  le32 3; le32 8
-  for (( y = 0; y < 8; y++ )); do
-    for type in $FLOOR $(( y == 0 ? START : y == 6 ? FINISH : FLOOR )) $FLOOR; do
-      cell "$type" $(( 16 - 2 * y )) $(( 16 - 2 * y )) $(( 14 - 2 * y )) $(( 14 - 2 * y ))
-    done
-  done
-} >"$WORK/ramp.hfd"
-play "$WORK/ramp.hfd"
-wait_words
-keys Escape
-expect_exit 0
 
 step "a course slower to draw than the frame interval still ends on Escape"
 "$MAKE_COURSE" 512 rough "$WORK/big.hfd"
