@@ -40,6 +40,7 @@ CBraskitView::~CBraskitView()
 void CBraskitView::OnInitialUpdate()
 {
     UpdateExtent();
+    FitStatusFields();
     OnCourseChanged();
 }
 

@@ -10,6 +10,7 @@
 
 class CBraskitDoc;
 class wxRegion;
+class wxStatusBar;
 
 // The editor's one view: the course as a scrollable grid of 50 x 50 cells,
 // each showing its four corner heights as coloured squares and its type as
@@ -24,6 +25,7 @@ class CBraskitView : public wxScrolledCanvas, public CViewLink {
 public:
     // The frame's status bar fields the view and its frame write.
     enum StatusField { kMessageField, kPointerField, kSelectionField, kStatusFieldCount };
+    static constexpr int kStatusMargin = 12;  // pixels beside a field's text
 
     CBraskitView(wxWindow* parent, CBraskitDoc* document);
     ~CBraskitView() override;
@@ -85,6 +87,9 @@ private:
     // The pointer's and the selection's words in the status bar.
     void UpdateReadout();
     void SetStatus(StatusField field, const std::string& text);
+    wxStatusBar* GetStatusBar() const;
+    // Makes the readout fields as wide as their longest words on the course.
+    void FitStatusFields();
     bool ChangeZoom(const CGridZoom& zoom, wxPoint anchor);
 
     CBraskitDoc* m_document;

@@ -7,6 +7,8 @@
 #include <wx/frame.h>
 #include <wx/statusbr.h>
 
+#include <algorithm>
+
 void CBraskitView::OnLButtonDown(wxMouseEvent& event)
 {
     SetFocus();
@@ -66,10 +68,32 @@ void CBraskitView::UpdateReadout()
     SetStatus(kSelectionField, SelectionReadout(m_selection, course));
 }
 
-void CBraskitView::SetStatus(StatusField field, const std::string& text)
+wxStatusBar* CBraskitView::GetStatusBar() const
 {
     auto* frame = wxDynamicCast(GetParent(), wxFrame);
-    wxStatusBar* bar = frame != nullptr ? frame->GetStatusBar() : nullptr;
+    return frame != nullptr ? frame->GetStatusBar() : nullptr;
+}
+
+void CBraskitView::FitStatusFields()
+{
+    wxStatusBar* bar = GetStatusBar();
+    if (bar == nullptr || bar->GetFieldsCount() != kStatusFieldCount)
+        return;
+    const CHeightField& course = *m_document->GetHeightField();
+    const std::vector<std::string> readouts = ReadoutsToFit(course.GetWidth(), course.GetHeight());
+    int pointer = 0;
+    for (std::size_t i = 1; i < readouts.size(); ++i)
+        pointer = std::max(pointer, bar->GetTextExtent(wxString::FromUTF8(readouts[i].c_str())).x);
+    // Messages and menu prompts take what is left. The margins cover the
+    // fields' borders and, on the last, the size grip.
+    const int widths[kStatusFieldCount] = {
+        -1, pointer + kStatusMargin, bar->GetTextExtent(wxString::FromUTF8(readouts[0].c_str())).x + 3 * kStatusMargin};
+    bar->SetStatusWidths(kStatusFieldCount, widths);
+}
+
+void CBraskitView::SetStatus(StatusField field, const std::string& text)
+{
+    wxStatusBar* bar = GetStatusBar();
     const wxString words = wxString::FromUTF8(text.c_str());
     if (bar != nullptr && bar->GetFieldsCount() > field && bar->GetStatusText(field) != words)
         bar->SetStatusText(words, field);

@@ -31,10 +31,6 @@ constexpr int ID_VIEW_ACTUAL_SIZE = wxID_HIGHEST + 24;
 // The zoom, kept with the window's placement.
 constexpr const char* kZoomSetting = "Zoom";
 
-// Status bar fields: messages and menu prompts share the width with the
-// pointer readout; the selection's size needs less.
-constexpr int kStatusWidths[CBraskitView::kStatusFieldCount] = {-6, -5, 185};
-
 wxMenuBar* MakeMenuBar()
 {
     auto* file = new wxMenu;
@@ -102,7 +98,6 @@ CMainFrame::CMainFrame(CBraskitDoc& document)
     // Clipped, not ellipsized: the toolkit measures for the ellipsis more
     // than the text takes, and would cut texts that fit.
     CreateStatusBar(CBraskitView::kStatusFieldCount, wxSTB_SIZEGRIP | wxSTB_SHOW_TIPS | wxFULL_REPAINT_ON_RESIZE);
-    SetStatusWidths(CBraskitView::kStatusFieldCount, kStatusWidths);
     m_view = new CBraskitView(this, &document);
     FinishShellSetup(m_view);
     int percent = 100;

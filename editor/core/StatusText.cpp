@@ -28,6 +28,17 @@ std::string Size(GridPoint size, const char* what)
     return std::to_string(size.x) + "\u00D7" + std::to_string(size.y) + " " + what;
 }
 
+std::string PointerWords(int x, int y, int corner, int height, int type)
+{
+    return "(" + std::to_string(x) + ", " + std::to_string(y) + ") " + kCornerNames[corner] + " \u00B7 height "
+           + std::to_string(height) + " \u00B7 " + TypeWords(type);
+}
+
+std::string SelectionWords(GridPoint corners, GridPoint cells)
+{
+    return Size(corners, "corners, ") + Size(cells, "cells");
+}
+
 }  // namespace
 
 std::string PointerReadout(const CHeightField& course, GridPoint documentPixel)
@@ -39,8 +50,7 @@ std::string PointerReadout(const CHeightField& course, GridPoint documentPixel)
         return std::string();
     const int corner = CGridSelection::CornerOfHalfCell(half.x, half.y);
     const HeightCell& cell = course.GetCell(x, y);
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ") " + kCornerNames[corner] + " \u00B7 height "
-           + std::to_string(cell.corner[corner]) + " \u00B7 " + TypeWords(cell.type);
+    return PointerWords(x, y, corner, cell.corner[corner], cell.type);
 }
 
 std::string SelectionReadout(const CGridSelection& selection, const CHeightField& course)
@@ -48,7 +58,15 @@ std::string SelectionReadout(const CGridSelection& selection, const CHeightField
     const GridPoint corners = selection.CornersOnCourse(course.GetWidth(), course.GetHeight());
     if (corners.x == 0)
         return std::string();
-    return Size(corners, "corners, ") + Size(selection.CellsOnCourse(course.GetWidth(), course.GetHeight()), "cells");
+    return SelectionWords(corners, selection.CellsOnCourse(course.GetWidth(), course.GetHeight()));
+}
+
+std::vector<std::string> ReadoutsToFit(int width, int height)
+{
+    std::vector<std::string> readouts{SelectionWords({2 * width, 2 * height}, {width, height})};
+    for (int type = Floor; type <= Mud; ++type)
+        readouts.push_back(PointerWords(width - 1, height - 1, 1, kHighestHeight, type));
+    return readouts;
 }
 
 const char* VerdictText(CourseVerdict verdict)
