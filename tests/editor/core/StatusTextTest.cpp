@@ -21,6 +21,11 @@ TEST(StatusText, ReadsOutTheCornerUnderThePointerTheSelectionAndTheCheck)
     for (const auto& [pixel, words] : pointers)
         EXPECT_EQ(PointerReadout(course, pixel), words) << pixel.x << ", " << pixel.y;
 
+    // The fields make room for the whole course selected, and the last corner at the top height of each type.
+    const std::vector<std::string> fits = ReadoutsToFit(3, 2);
+    EXPECT_EQ(std::pair(fits.front(), fits.size()), std::pair(std::string("6\u00D74 corners, 3\u00D72 cells"), std::size_t{9}));
+    EXPECT_EQ(fits[Finish], "(2, 1) bottom-right \u00B7 height 99 \u00B7 finish");
+
     CGridSelection selection;
     EXPECT_EQ(SelectionReadout(selection, course), "");
     const std::pair<GridRect, const char*> drags[] = {{{10, 60, 60, 90}, "3\u00D72 corners, 2\u00D71 cells"},
