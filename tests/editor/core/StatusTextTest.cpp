@@ -23,7 +23,8 @@ TEST(StatusText, ReadsOutTheCornerUnderThePointerTheSelectionAndTheCheck)
 
     // The fields make room for the whole course selected, and the last corner at the top height of each type.
     const std::vector<std::string> fits = ReadoutsToFit(3, 2);
-    EXPECT_EQ(std::pair(fits.front(), fits.size()), std::pair(std::string("6\u00D74 corners, 3\u00D72 cells"), std::size_t{9}));
+    EXPECT_EQ(fits.size(), 9u);
+    EXPECT_EQ(fits.front(), "6\u00D74 corners, 3\u00D72 cells");
     EXPECT_EQ(fits[Finish], "(2, 1) bottom-right \u00B7 height 99 \u00B7 finish");
 
     CGridSelection selection;

@@ -42,7 +42,8 @@ cp "$WORK/expected.hfd" "$WORK/edited.hfd"
 
 step "undo and redo down to the file's bytes; the readout under the pointer; F5 plays the course as it is"
 xdotool mousemove $(( WIN_X + 9 )) $(( VIEW_TOP + 92 ))
-expect_status 'No start cell and no finish cell .*\(0, 0\) bottom-left . height 4 ?. ?hole .*3[xX]2 corners, 2[xX]1 cells'
+expect_status \
+  'No start cell and no finish cell .*\(0, 0\) bottom-left . height 4 ?. ?hole .*3[xX]2 corners, 2[xX]1 cells'
 keys ctrl+z ctrl+z
 expect_status '\(0, 0\) bottom-left . height 0 ?. ?floor'
 keys ctrl+s
