@@ -37,7 +37,7 @@ wxMenu* MakeHelpMenu(const wxString& appTitle)
     return help;
 }
 
-wxAcceleratorTable MakeShellAccelerators(const std::vector<wxAcceleratorEntry>& own)
+wxAcceleratorTable MakeShellAccelerators(const std::vector<wxAcceleratorEntry>& extra)
 {
     std::vector<wxAcceleratorEntry> entries = {
         {wxACCEL_ALT, WXK_BACK, ID_EDIT_UNDO},
@@ -47,6 +47,6 @@ wxAcceleratorTable MakeShellAccelerators(const std::vector<wxAcceleratorEntry>& 
         {wxACCEL_NORMAL, WXK_F6, ID_NEXT_PANE},
         {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE},
     };
-    entries.insert(entries.end(), own.begin(), own.end());
+    entries.insert(entries.end(), extra.begin(), extra.end());
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }

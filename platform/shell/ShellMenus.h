@@ -26,7 +26,8 @@ wxMenu* MakeHelpMenu(const wxString& appTitle);
 
 // The accelerators that no menu item shows: the other keys of the Edit
 // commands (Alt+Backspace, Shift+Del, Ctrl+Ins, Shift+Ins) and F6 and
-// Shift+F6 for the next and previous pane, with the program's `own`. The
-// others come with the items, except plain letters: the view's text input
-// takes those before a menu sees them, so a program lists them in `own`.
-wxAcceleratorTable MakeShellAccelerators(const std::vector<wxAcceleratorEntry>& own = {});
+// Shift+F6 for the next and previous pane, and a program's own `extra`
+// ones. The others come with the items, except plain letters: the view's
+// text input takes those before a menu sees them, so a program lists them
+// in `extra`.
+wxAcceleratorTable MakeShellAccelerators(const std::vector<wxAcceleratorEntry>& extra = {});
