@@ -3,10 +3,15 @@
 find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)
-find_package(GTest REQUIRED)
-find_package(benchmark REQUIRED)
+# The course thumbnailer writes PNG.
+find_package(PNG REQUIRED)
+if(BUILD_TESTING)
+  find_package(GTest REQUIRED)
+  find_package(benchmark REQUIRED)
+  # Off-screen GL for the mesh's pixel tests and benchmarks.
+  pkg_check_modules(OSMESA REQUIRED IMPORTED_TARGET osmesa)
+endif()
 
-pkg_check_modules(OSMESA REQUIRED IMPORTED_TARGET osmesa)
 pkg_check_modules(FTGL REQUIRED IMPORTED_TARGET ftgl)
 pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)

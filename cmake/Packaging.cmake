@@ -4,11 +4,12 @@
 set(BRASK_DEB_NAME brask)
 set(BRASK_DEB_REVISION 1)
 set(BRASK_DEB_VERSION "${PROJECT_VERSION}-${BRASK_DEB_REVISION}")
-set(BRASK_DEB_MAINTAINER "Brask developers <brask@example.org>")
+set(BRASK_DEB_MAINTAINER "The Brask authors <brask@example.org>")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${BRASK_DEB_NAME})
-set(CPACK_PACKAGE_VENDOR "Brask developers")
+set(CPACK_PACKAGE_VENDOR "The Brask authors")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${BRASK_DEB_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BRASK_DEB_MAINTAINER}")
@@ -33,14 +34,17 @@ that follows the ball.
 Braskit: ${BRASK_EDITOR_DESCRIPTION}.
 It shows a course as a grid of coloured corner heights and cell types and
 saves it as a .hfd file that the game opens. Five courses come with the
-package.")
+package, and file managers show course files as pictures seen from above.")
 
-# Depends comes from the shared libraries the programs actually link ...
+# Depends comes from the shared libraries the programs actually link (libGL
+# among them) ...
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# ... plus what they load at run time without linking it: Mesa's drivers
-# behind libGL (software rendering where there is no GPU driver), and a
-# TrueType outline face for the game's 3-D words, which fontconfig finds.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri, fonts-dejavu-core")
+# ... plus what they load at run time without linking it: a TrueType outline
+# face for the game's 3-D words, which fontconfig finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# Mesa's drivers behind libGL render where there is no other driver (in
+# software without a GPU), but a system with its own GL driver needs none.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
 
 # Debian wants games' programs in /usr/games: scripts/package.sh configures
 # with CMAKE_INSTALL_BINDIR=games; a plain install keeps bin.
@@ -49,13 +53,15 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
-# Package-only files: the copyright and the Debian changelog (gzip -n so the
-# package does not change with the build time). They are not for a plain
-# `cmake --install`.
+# Package-only files: the copyright, lintian's overrides and the Debian
+# changelog (gzip -n so the package does not change with the build time).
+# They are not for a plain `cmake --install`.
 configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.Debian.in
                ${CMAKE_BINARY_DIR}/packaging/changelog.Debian @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/copyright
                ${CMAKE_BINARY_DIR}/packaging/copyright COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
+               ${CMAKE_BINARY_DIR}/packaging/overrides/${BRASK_DEB_NAME} COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/PackageFiles.cmake.in
                ${CMAKE_BINARY_DIR}/packaging/PackageFiles.cmake @ONLY)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_BINARY_DIR}/packaging/PackageFiles.cmake)

@@ -5,9 +5,8 @@ set(BRASK_GAME_DESCRIPTION "A 3-D marble-rolling game on height-field courses")
 set(BRASK_EDITOR_DESCRIPTION "Course editor for the Brask game")
 # The release's date, for the desktop metadata and the manual pages.
 set(BRASK_RELEASE_DATE "2026-12-06")
-# An SPDX expression for the desktop metadata. No licence has been granted
-# yet, so all rights are reserved; change this when one is chosen.
-set(BRASK_PROJECT_LICENSE "LicenseRef-proprietary")
+# The licence (LICENSE) as an SPDX expression, for the desktop metadata.
+set(BRASK_PROJECT_LICENSE "MIT")
 configure_file(${CMAKE_SOURCE_DIR}/cmake/BraskVersion.h.in
                ${CMAKE_BINARY_DIR}/generated/BraskVersion.h @ONLY)
 add_library(brask_version INTERFACE)

@@ -3,15 +3,18 @@
 // they hold a course; a refusal gives a reason and changes nothing (nor the
 // game's ball, play state and view); a load saves back to its bytes without
 // those after its last cell, puts the ball on the first start cell column by
-// column, and its runs tile the course.
+// column, its runs tile the course, and its thumbnail has the size asked for.
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
 #include "editor/app/BraskitDoc.h"
+#include "editor/thumbnailer/Thumbnail.h"
 #include "fuzz/FuzzCheck.h"
 #include "game/state/BraskDoc.h"
 #include "game/state/BraskViewLink.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -125,8 +128,14 @@ void CheckOpen(CDocument& doc, CHeightField& course, const Bytes& bytes, CBraskD
     FUZZ_CHECK(saved.size() == std::size_t(8 + 10 * width * height) &&
                    std::equal(saved.begin(), saved.end(), bytes.begin()),
                "the course saves other bytes than it was loaded from");
-    if (!game)
+    if (!game) {
+        // Its thumbnail, at any size asked for, is held within the largest side.
+        const int size = static_cast<int>(bytes.size() % 1100);
+        const Thumbnail picture = DrawThumbnail(course, size);
+        FUZZ_CHECK(std::max(picture.width, picture.height) == std::clamp(size, 1, 1024) &&
+                       std::min(picture.width, picture.height) >= 1, "the thumbnail is not of the size asked for");
         return;
+    }
     FUZZ_CHECK(view->m_calls == "BuildLists;SetAnimation(true);" && game->GetPlayState() == Rolling,
                "a load did not start the game as it should");
     BallState expected{0.5, 0.5, 0.0, 0.0, 0.0, 0.0};

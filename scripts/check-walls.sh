@@ -3,7 +3,7 @@
 # The walls are the README's layout table, the one place they are written:
 # each row names a folder, what it holds, and in its last cell what it may
 # use, as `folder/` names, names of outside libraries (`wx`, `OpenGL`, `X11`,
-# `FTGL`, `FreeType`, `fontconfig`, `version` for the generated version
+# `FTGL`, `FreeType`, `fontconfig`, `PNG`, `version` for the generated version
 # header) or "anything". The C++ and POSIX headers are always allowed.
 # Prints each include that crosses a wall and fails when there is one.
 set -euo pipefail
@@ -39,6 +39,7 @@ named() {
     \<FTGL/*) echo FTGL ;;
     \<ft2build.h\>) echo FreeType ;;
     \<fontconfig/*) echo fontconfig ;;
+    \<png.h\>) echo PNG ;;
     \<gtest/* | \<gmock/* | \<benchmark/*) echo test-tools ;;
   esac
 }

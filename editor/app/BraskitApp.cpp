@@ -10,8 +10,7 @@ wxIMPLEMENT_APP_NO_MAIN(CBraskitApp);
 
 namespace {
 
-// Exit status when the course named on the command line could not be opened
-// and the user then cancelled the new course offered instead.
+// Exit status when the course named on the command line cannot be opened.
 constexpr int kStartupFailedStatus = 1;
 
 }  // namespace
@@ -26,8 +25,8 @@ bool CBraskitApp::OnInit()
     SetRegistryKey("Local AppWizard-Generated Applications");
     auto* frame = new CMainFrame(m_document);
     // Without a file the "New Heightfield" dialog comes before the window;
-    // Cancel there ends the program. It also comes after a named course that
-    // could not be opened; ending then is a failure, which scripts must see.
+    // Cancel there ends the program. A named course that cannot be opened
+    // ends it after its message, as a failure that scripts must see.
     const CCommandLineInfo& info = GetShellCommandLine();
     if (!frame->ProcessShellCommand(info)) {
         frame->Destroy();

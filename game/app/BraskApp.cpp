@@ -3,6 +3,7 @@
 #include "BraskVersion.h"
 #include "game/app/MainFrame.h"
 #include "game/view/BraskView.h"
+#include "platform/shell/CommandLineInfo.h"
 #include "platform/shell/ShellMain.h"
 #include "platform/gl/WxGLBinding.h"
 #include "platform/gl/X11Backend.h"
@@ -90,7 +91,8 @@ void CBraskApp::ShowFailure(const std::string& message)
     const std::size_t split = message.find('\n');
     const std::string what = message.substr(0, split);
     const std::string advice = split == std::string::npos ? "" : message.substr(split + 1);
-    std::fprintf(stderr, "Brask: %s%s%s\n", what.c_str(), advice.empty() ? "" : " ", advice.c_str());
+    std::fprintf(stderr, "%s: %s%s%s\n", GetShellCommandLine().GetProgramName().c_str(), what.c_str(),
+                 advice.empty() ? "" : " ", advice.c_str());
     wxMessageDialog box(nullptr, wxString::FromUTF8(what), CMainFrame::GameOptions().appTitle,
                         wxOK | wxICON_ERROR | wxCENTRE);
     box.SetExtendedMessage(wxString::FromUTF8(advice));

@@ -74,9 +74,6 @@ CMainFrame::CMainFrame(CBraskDoc& document)
       m_brask(document),
       m_keyLocks(&CDesktopKeyLocks::Instance())
 {
-    // A course named on the command line that cannot be opened ends the
-    // program after its message.
-    GetShell().SetEndStartupOnFailedOpen(true);
     SetIcons(MakeBraskIcons());
     SetMenuBar(MakeMenuBar());
     SetAcceleratorTable(MakeShellAccelerators());

@@ -17,6 +17,9 @@ namespace {
 
 // Exit status for a command line we cannot follow, as command-line tools use.
 constexpr int kBadArgumentsStatus = 2;
+// Exit status when the toolkit cannot start (no display), as for the other
+// failures of start-up.
+constexpr int kStartupFailedStatus = 1;
 
 CCommandLineInfo& ShellCommandLine()
 {
@@ -36,15 +39,19 @@ int RunShellProgram(int argc, char** argv, const char* program, const char* desc
 {
     CCommandLineInfo& info = ShellCommandLine();
     info.ParseCommandLine(argc, argv);
+    // The terminal hears of the command as it was typed; the manual page
+    // goes by the installed name.
+    const std::string invoked = info.GetProgramName().empty() ? program : info.GetProgramName();
+    const wxString manPage = wxString(program).Lower();
     switch (info.GetShellCommand()) {
     case CCommandLineInfo::ShowHelp:
-        std::fputs(CCommandLineInfo::HelpText(program, description).c_str(), stdout);
+        std::fputs(CCommandLineInfo::HelpText(invoked, description, manPage.ToStdString()).c_str(), stdout);
         return 0;
     case CCommandLineInfo::ShowVersion:
         std::fputs(CCommandLineInfo::VersionText(program).c_str(), stdout);
         return 0;
     case CCommandLineInfo::BadArguments:
-        std::fprintf(stderr, "%s: %s (try %s --help)\n", program, info.GetError().c_str(), program);
+        std::fprintf(stderr, "%s: %s (try %s --help)\n", invoked.c_str(), info.GetError().c_str(), invoked.c_str());
         return kBadArgumentsStatus;
     case CCommandLineInfo::FileNew:
     case CCommandLineInfo::FileOpen:
@@ -55,7 +62,10 @@ int RunShellProgram(int argc, char** argv, const char* program, const char* desc
     // the toolkit must not take a course file for one of its own options.
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
-    return wxEntry(toolkitArgc, toolkitArgv);
+    // The toolkit's own complaints (no display) read as lines of their own.
+    wxLog::DisableTimestamp();
+    const int status = wxEntry(toolkitArgc, toolkitArgv);
+    return status < 0 ? kStartupFailedStatus : status;
 }
 
 const CCommandLineInfo& GetShellCommandLine()

@@ -54,13 +54,13 @@ public:
     void FinishShellSetup(wxWindow* viewWindow);
 
     // Start-up: opens the command line's file or runs File New; false when
-    // the program should end (File New was cancelled).
+    // the program should end (the file cannot be opened, or File New was
+    // cancelled).
     bool ProcessShellCommand(const CCommandLineInfo& info);
 
     // Opens a file after the save question (used for dropped files too).
     bool OpenDocumentFile(const std::string& path);
 
-    CSingleDocShell& GetShell() { return m_shell; }
     CDocument& GetDocument() { return m_document; }
 
     // What the title reads when the frame owns it.

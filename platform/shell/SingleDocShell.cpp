@@ -5,6 +5,8 @@
 #include "platform/shell/ShellPrompter.h"
 #include "document/ViewLink.h"
 
+#include <cstdio>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +49,17 @@ std::string FailureMessage(const char* action, const std::string& path, const st
     return std::string("Cannot ") + action + " \xE2\x80\x9C" + path + "\xE2\x80\x9D: " + reason + ".";
 }
 
+// A message on one terminal line: a file name may hold line breaks and other
+// control characters.
+std::string OneLine(std::string text)
+{
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
+    return text;
+}
+
 }  // namespace
 
 CSingleDocShell::CSingleDocShell(CDocument& document, CShellPrompter& prompter)
@@ -77,12 +90,18 @@ bool CSingleDocShell::OpenDocumentFile(const std::string& path)
     return SaveModified() && DoOpen(path);
 }
 
-bool CSingleDocShell::DoOpen(const std::string& path)
+bool CSingleDocShell::DoOpen(const std::string& path, const std::string* terminalName)
 {
     std::string reason;
     const std::string absolute = AbsolutePath(path);
     if (!m_document.OnOpenDocument(absolute, reason)) {
-        m_prompter.ShowError(FailureMessage("open", path, reason));
+        const std::string message = FailureMessage("open", path, reason);
+        // Before the message box waits: a script sees why at once.
+        if (terminalName != nullptr) {
+            const std::string prefix = terminalName->empty() ? "" : *terminalName + ": ";
+            std::fprintf(stderr, "%s%s\n", prefix.c_str(), OneLine(message).c_str());
+        }
+        m_prompter.ShowError(message);
         return false;
     }
     m_prompter.OnDocumentPathUsed(absolute);
@@ -152,13 +171,9 @@ bool CSingleDocShell::SaveModified()
 
 bool CSingleDocShell::ProcessShellCommand(const CCommandLineInfo& info)
 {
-    if (info.GetShellCommand() == CCommandLineInfo::FileOpen) {
-        if (DoOpen(info.GetFileName()))
-            return true;
-        if (m_endStartupOnFailedOpen)
-            return false;
-    }
-    return FileNew();
+    if (info.GetShellCommand() != CCommandLineInfo::FileOpen)
+        return FileNew();
+    return DoOpen(info.GetFileName(), &info.GetProgramName());
 }
 
 std::string CSingleDocShell::GetDocumentName() const

@@ -18,10 +18,6 @@ public:
     // The file extension added to a saved name that has none (".hfd").
     void SetDefaultExtension(const std::string& extension) { m_defaultExtension = extension; }
 
-    // Whether start-up ends when the file named on the command line cannot
-    // be opened (after its message), rather than going on without a file.
-    void SetEndStartupOnFailedOpen(bool end) { m_endStartupOnFailedOpen = end; }
-
     // File New: save prompt, then the document's OnNewDocument. True when
     // the document was renewed; false when the user cancelled anywhere.
     bool FileNew();
@@ -45,21 +41,21 @@ public:
     bool SaveModified();
 
     // Start-up: opens the file the command line names, or runs File New.
-    // When the named file cannot be opened the message is shown and the
-    // program goes on as if started without a file, or start-up ends when
-    // SetEndStartupOnFailedOpen asked for it. False ends start-up.
+    // When the named file cannot be opened its message also goes to the
+    // terminal as one line, and start-up ends. False ends start-up.
     bool ProcessShellCommand(const CCommandLineInfo& info);
 
     // The file name of the document without its folder, or "Untitled".
     std::string GetDocumentName() const;
 
 private:
-    bool DoOpen(const std::string& path);
+    // With a terminalName, a failure's message goes to standard error too,
+    // after that name.
+    bool DoOpen(const std::string& path, const std::string* terminalName = nullptr);
     bool DoSave(const std::string& path);
     void UpdateViews();
 
     CDocument& m_document;
     CShellPrompter& m_prompter;
     std::string m_defaultExtension;
-    bool m_endStartupOnFailedOpen = false;
 };

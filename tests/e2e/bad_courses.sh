@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Files that look like courses and are not, in both programs. Named on the
-# command line each gets one message; the game then ends with status 1, the
-# editor offers a new course and ends with 1 when that is cancelled. Opened
-# through the Open dialog they leave the open course and its changes as they
-# were. A course with no cells is never saved. Arguments: Brask, Braskit.
+# command line each gets one message, also as one line on the terminal, and
+# the program ends with status 1. Opened through the Open dialog they leave
+# the open course and its changes as they were. A course with no cells is
+# never saved. Arguments: Brask, Braskit.
 source "$(dirname "$0")/lib.sh"
 BRASK=$(realpath "$1")
 BRASKIT=$(realpath "$2")
@@ -19,14 +19,13 @@ course 3 2 1,1=$START >"$WORK/course.hfd"
 
 for name in empty seven-bytes header-only negative-width huge huge-row folder missing; do
   step "$name.hfd on the command line"
-  start game.log "$BRASK" "$WORK/$name.hfd"
-  answer '^Brask$' Return
-  expect_exit 1
-  quiet game.log
-  start editor.log "$BRASKIT" "$WORK/$name.hfd"
-  answer '^Braskit$' Return
-  answer '^New Heightfield$' Escape
-  expect_exit 1
+  for program in "$BRASK" "$BRASKIT"; do
+    start run.log "$program" "$WORK/$name.hfd"
+    answer "^${program##*/}\$" Return
+    expect_exit 1
+    [[ $(wc -l <"$WORK/run.log") = 1 && $(<"$WORK/run.log") == "${program##*/}: Cannot open “$WORK/$name.hfd”: "*. ]] \
+      || fail "$(<"$WORK/run.log")"
+  done
 done
 
 step "File > Open... of bad files keeps the edited course, which Save then writes"

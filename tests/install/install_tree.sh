@@ -23,7 +23,8 @@ step "install into $dest: exactly the expected files, nothing outside it"
 touch "$work/stamp"
 DESTDIR=$dest cmake --install "$build" --prefix /usr >"$work/log" 2>&1 || { cat "$work/log"; fail "install"; }
 {
-  echo "$bin/brask"; echo "$bin/braskit"; echo "$mime"; echo "$man6/brask.6"; echo "$man6/braskit.6"
+  echo "$bin/brask"; echo "$bin/braskit"; echo "$bin/brask-thumbnailer"; echo "$share/thumbnailers/brask.thumbnailer"
+  echo "$mime"; echo "$man6/brask.6"; echo "$man6/braskit.6"; echo "$man6/brask-thumbnailer.6"
   for course in "$source_dir"/courses/*.hfd; do echo "$courses/$(basename "$course")"; done
   for id in "$GAME_ID" "$EDITOR_ID"; do
     echo "$apps/$id.desktop"; echo "$share/metainfo/$id.metainfo.xml"; echo "$hicolor/scalable/apps/$id.svg"
@@ -67,12 +68,17 @@ type=$(sed -n 's/^[0-9]*:\([^:]*\):\*\.hfd$/\1/p' "$work/share/mime/globs2")
 grep -qx "$type:$COURSE_ICON" "$work/share/mime/icons" || fail "*.hfd is '$type', without the icon $COURSE_ICON"
 update-desktop-database "$work/share/applications"
 grep -qx "$type=$EDITOR_ID.desktop;" "$work/share/applications/mimeinfo.cache" || fail "courses do not open in Braskit"
-for page in brask braskit; do
+for page in brask braskit brask-thumbnailer; do
   warnings=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$man6/$page.6" 2>&1 >"$work/$page.txt") \
     && [ -z "$warnings" ] \
     || fail "man $page: $warnings"
-  grep -qF "/usr/$COURSES_DIR" "$work/$page.txt" || fail "man $page does not name the courses"
+  [ "$page" = brask-thumbnailer ] || grep -qF "/usr/$COURSES_DIR" "$work/$page.txt" || fail "man $page: no courses"
 done
+step "the thumbnailer entry, as a file manager runs it, draws a course of the type it names"
+entry=$share/thumbnailers/brask.thumbnailer
+grep -qx "MimeType=$type;" "$entry" || fail "the thumbnailer is not for $type"
+read -r -a argv <<<"$(sed -n "s|^Exec=||; s|%s|128|; s|%i|$courses/04-terraces.hfd|; s|%o|$work/t.png|p" "$entry")"
+"$dest${argv[0]}" "${argv[@]:1}" && file -b "$work/t.png" | grep -q '^PNG image data, 64 x 128,' || fail "no thumbnail"
 
 [ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null || { echo "PASS (no display: no launcher started)"; exit 0; }
 step "each launcher starts its program on a course, in a window of the launcher's class"

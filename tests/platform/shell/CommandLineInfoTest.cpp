@@ -24,7 +24,22 @@ TEST(CommandLineInfo, TellsWhatToDo)
         EXPECT_EQ(c.command == C::FileOpen ? info.GetFileName() : "", c.fileName);
         EXPECT_EQ(info.GetError().empty(), c.command != C::BadArguments);
     }
-    const char* argv[] = {"Braskit", "hill.hfd", nullptr};
+    const char* argv[] = {"/usr/games/braskit", "hill.hfd", nullptr};
     info.ParseCommandLine(2, argv);
     EXPECT_EQ(info.GetFileName(), "hill.hfd");
+    EXPECT_EQ(info.GetProgramName(), "braskit");
+}
+
+// The help names the command as typed, every option the parser takes, and the manual page.
+TEST(CommandLineInfo, HelpListsEveryOption)
+{
+    const std::string help = CCommandLineInfo::HelpText("brask", "A game", "brask");
+    EXPECT_EQ(help.rfind("Usage: brask [OPTION]... [COURSE.hfd]\nA game.\n", 0), 0u) << help;
+    EXPECT_NE(help.find("man 6 brask\n"), std::string::npos);
+    CCommandLineInfo info;
+    for (const char* option : {"-h", "--help", "--version", "--"}) {
+        info.ParseCommandLine({option});
+        EXPECT_NE(info.GetShellCommand(), CCommandLineInfo::BadArguments);
+        EXPECT_NE(help.find(std::string(" ") + option + (option[1] == '-' ? "  " : ", ")), std::string::npos) << option;
+    }
 }
