@@ -119,8 +119,10 @@ bool CCourseMesh::DrawCellTop(CHeightField& grid, int x, int y)
     return true;
 }
 
-void CCourseMesh::DrawRunTop(const CHeightField& grid, int x, int y, int w, int h)
+void CCourseMesh::DrawRunTop(const CHeightField& grid, int x, int y, int w, int h, bool inCourse)
 {
+    const double x0 = inCourse ? x : 0.0;
+    const double y0 = inCourse ? y : 0.0;
     const HeightCell& cell = grid.GetCell(x, y);
     // Each corner of the rectangle from the run's cell that owns it.
     const std::int16_t heights[4] = {
@@ -130,10 +132,10 @@ void CCourseMesh::DrawRunTop(const CHeightField& grid, int x, int y, int w, int 
         grid.GetCell(x, y + h - 1).corner[3],
     };
     const double vertices[4][3] = {
-        {0.0, 0.0, static_cast<double>(heights[0])},
-        {static_cast<double>(w), 0.0, static_cast<double>(heights[1])},
-        {static_cast<double>(w), static_cast<double>(h), static_cast<double>(heights[2])},
-        {0.0, static_cast<double>(h), static_cast<double>(heights[3])},
+        {x0, y0, static_cast<double>(heights[0])},
+        {x0 + w, y0, static_cast<double>(heights[1])},
+        {x0 + w, y0 + h, static_cast<double>(heights[2])},
+        {x0, y0 + h, static_cast<double>(heights[3])},
     };
 
     double colours[4][3];

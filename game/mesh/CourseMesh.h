@@ -29,9 +29,10 @@ public:
     // cell that an earlier run covers. Marks the run's cells.
     static bool DrawCellTop(CHeightField& grid, int x, int y);
 
-    // The top quad of the run of w x h cells whose first cell is (x, y), in
-    // that cell's frame, as DrawCellTop draws it once MergeRun has found it.
-    static void DrawRunTop(const CHeightField& grid, int x, int y, int w, int h);
+    // The top quad of the run of w x h cells whose first cell is (x, y), as
+    // DrawCellTop draws it once MergeRun has found it: in that cell's frame,
+    // or with inCourse in the course's, which spares a matrix per run.
+    static void DrawRunTop(const CHeightField& grid, int x, int y, int w, int h, bool inCourse = false);
 
     // The colour ramp of a Floor corner at height h.
     static void HeightColour(std::int16_t h, double colour[3]);

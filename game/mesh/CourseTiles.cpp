@@ -204,10 +204,7 @@ int CCourseTiles::RecordTile(int index)
             int h = 1;
             while (first[static_cast<std::size_t>(h - 1) * width] & kRunGoesNorth)
                 ++h;
-            glPushMatrix();
-            glTranslated(x, y, 0.0);
-            CCourseMesh::DrawRunTop(grid, x, y, w, h);
-            glPopMatrix();
+            CCourseMesh::DrawRunTop(grid, x, y, w, h, true);
             vertices += 4;
         }
     for (int y = y0; y < y1; ++y)
