@@ -3,3 +3,8 @@
 brask_add_bench(editor_bench
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorBench.cpp
   LIBS brask_editor_app)
+# One key over the whole of the largest course through the undo history:
+# time, the step's bytes and resident memory. No display needed.
+brask_add_bench(edit_history_bench
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditHistoryBench.cpp
+  LIBS brask_editor_core)

@@ -33,7 +33,7 @@ public:
     // Serializes into memory and writes the file beside the target first,
     // renaming it over the target only when every byte is written. On failure
     // the old file is untouched and `reason` says why.
-    bool OnSaveDocument(const std::string& path, std::string& reason);
+    virtual bool OnSaveDocument(const std::string& path, std::string& reason);
 
     // The save before anything is written: the bytes Serialize stores. The
     // path and the modified mark are left alone.

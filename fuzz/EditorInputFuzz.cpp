@@ -1,9 +1,11 @@
 // The editor's mouse and keys on a course as the grid view handles them. Each dragged half-cell on the grid is
-// visited once, row by row (worked out in 64 bits). A key adds one amount of at most 4 to every selected corner,
-// held within 0..99, or sets one type on all their cells, or neither, and says whether anything changed; an
-// auto-repeat only holds corners in range. Input: a course file, then events (a selector byte each, and operands).
+// visited once, cell by cell in the course's order (worked out in 64 bits). A key adds one amount of at most 4 to
+// every selected corner, held within 0..99, or sets one type on all their cells, or neither, and says whether
+// anything changed; an auto-repeat only holds corners in range; undoing and redoing every key give back both ends.
+// Input: a course file, then events (a selector byte each, and operands).
 
 #include "course/HeightField.h"
+#include "editor/core/EditHistory.h"
 #include "editor/core/GridSelection.h"
 #include "editor/core/KeyEdit.h"
 #include "fuzz/FuzzCheck.h"
@@ -41,6 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CFuzzInput in(data + (size - ar.Remaining()), ar.Remaining());  // the events follow the course
     CGridSelection selection;
     CKeyTranslator keys;
+    // Every key goes into a history: undoing all of it gives back the course as first opened or made, redoing all
+    // of it the course as it ends.
+    CEditHistory history;
+    const auto cellsOf = [&] {
+        const HeightCell* cells = &course.GetCell(0, 0);
+        return std::vector<HeightCell>(cells, cells + std::size_t(course.GetWidth()) * course.GetHeight());
+    };
+    std::vector<HeightCell> first = cellsOf();
     GridPoint scroll{0, 0}, press{0, 0};
     // The selection as the user made it, in half-cells, without limits: an empty range before the first drag.
     bool pressed = false;
@@ -54,16 +64,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "the selection appeared, vanished or turned inside out");
         corners.assign(std::size_t(w) * h, 0);
         std::int64_t previous = -1, count = 0;
-        selection.ForEachSelectedCorner(w, h, [&](int x, int y, int k) {
-            FUZZ_CHECK(0 <= x && x < w && 0 <= y && y < h && 0 <= k && k < 4, "a corner off the grid was visited");
-            // Its half-cell: corners 0 and 3 on the left, 0 and 1 at the bottom, course row 0 lowest.
-            const std::int64_t j = 2 * std::int64_t{x} + (k == 1 || k == 2 ? 1 : 0);
-            const std::int64_t i = 2 * (std::int64_t{h} - 1 - y) + (k == 0 || k == 1 ? 1 : 0);
-            FUZZ_CHECK(firstJ <= j && j <= lastJ && firstI <= i && i <= lastI, "an unselected corner was visited");
-            FUZZ_CHECK(i * 2 * w + j > previous, "corners were visited out of order or twice");
-            previous = i * 2 * w + j;
-            ++count;
-            corners[std::size_t(y) * w + x] |= 1 << k;
+        selection.ForEachSelectedCell(w, h, [&](int x, int y, unsigned mask) {
+            FUZZ_CHECK(0 <= x && x < w && 0 <= y && y < h && mask != 0 && mask < 16, "a cell off the grid was visited");
+            FUZZ_CHECK(std::int64_t{y} * w + x > previous, "cells were visited out of order or twice");
+            previous = std::int64_t{y} * w + x;
+            for (int k = 0; k < 4; ++k) {
+                if ((mask >> k & 1) == 0)
+                    continue;
+                // Its half-cell: corners 0 and 3 on the left, 0 and 1 at the bottom, course row 0 lowest.
+                const std::int64_t j = 2 * std::int64_t{x} + (k == 1 || k == 2 ? 1 : 0);
+                const std::int64_t i = 2 * (std::int64_t{h} - 1 - y) + (k == 0 || k == 1 ? 1 : 0);
+                FUZZ_CHECK(firstJ <= j && j <= lastJ && firstI <= i && i <= lastI, "an unselected corner was visited");
+                ++count;
+            }
+            corners[std::size_t(y) * w + x] = int(mask);
         });
         const auto onGrid = [](std::int64_t from, std::int64_t to, std::int64_t size) {  // of `size` half-cells
             return std::max<std::int64_t>(0, std::min(to, size - 1) - std::max<std::int64_t>(from, 0) + 1);
@@ -76,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkSelection();
         const HeightCell* cells = corners.empty() ? nullptr : &course.GetCell(0, 0);  // stored row after row
         const std::vector<HeightCell> before(cells, cells + corners.size());
-        const bool changed = ApplyKeyToSelection(course, selection, message);
+        const bool changed = ApplyKeyToSelection(course, selection, message, &history);
         int newType = -1;  // the type the key set, if any
         bool moved = false;
         unsigned amounts = 0x1FF;  // bit a + 4: adding a gives each selected corner so far, held in 0..99
@@ -133,6 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (selector == 7) {  // File New; the view and its selection stay
             const int width = in.IntInRange(1, int{kMaxFuzzCells});
             course.Create(width, in.IntInRange(1, int{kMaxFuzzCells} / width));
+            history.Clear(), first = cellsOf();
         } else if (selector == 8) {  // a key event through the view's translator
             const unsigned code = keycode();
             const std::uint8_t pick = in.Byte();
@@ -142,5 +157,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             selector == 9 ? keys.Release(keycode()) : keys.Reset();
         }
     }
+    const std::vector<HeightCell> last = cellsOf();
+    while (history.Undo(course)) {}
+    FUZZ_CHECK(cellsOf() == first, "undoing every key did not give back the course");
+    while (history.Redo(course)) {}
+    FUZZ_CHECK(cellsOf() == last, "redoing every key did not give back the edited course");
     return 0;
 }

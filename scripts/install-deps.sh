@@ -17,6 +17,8 @@ play_packages=(
 test_packages=(
   libosmesa6-dev
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
+  # the editor's end-to-end test reads its status bar off the screen
+  tesseract-ocr
   libgtest-dev libgmock-dev libbenchmark-dev
   # clang's sanitizer runtime, and llvm-14 for the llvm-symbolizer that
   # turns the addresses in its reports into names.

@@ -1,6 +1,7 @@
 #include "editor/app/BraskitDoc.h"
 
 #include "editor/app/NewHeightfieldDialog.h"
+#include "editor/core/KeyEdit.h"
 #include "document/Archive.h"
 
 #include <wx/msgdlg.h>
@@ -27,15 +28,51 @@ bool CBraskitDoc::OnNewDocument()
     if (!CDocument::OnNewDocument())
         return false;
     m_heightField.Swap(fresh);
+    m_history.Clear();
     return true;
 }
 
 void CBraskitDoc::Serialize(CArchive& ar)
 {
-    if (ar.IsLoading())
-        m_heightField.Load(ar);
-    else
+    if (ar.IsLoading()) {
+        // A course that could not be read throws and leaves course and history.
+        if (m_heightField.Load(ar))
+            m_history.Clear();
+    } else {
         m_heightField.StoreForSave(ar);
+    }
+}
+
+bool CBraskitDoc::OnSaveDocument(const std::string& path, std::string& reason)
+{
+    if (!CDocument::OnSaveDocument(path, reason))
+        return false;
+    m_history.MarkSaved();
+    return true;
+}
+
+bool CBraskitDoc::ApplyKey(const CGridSelection& selection, const KeyMessage& key)
+{
+    if (!ApplyKeyToSelection(m_heightField, selection, key, &m_history))
+        return false;
+    FollowHistory();
+    return true;
+}
+
+bool CBraskitDoc::Undo()
+{
+    if (!m_history.Undo(m_heightField))
+        return false;
+    FollowHistory();
+    return true;
+}
+
+bool CBraskitDoc::Redo()
+{
+    if (!m_history.Redo(m_heightField))
+        return false;
+    FollowHistory();
+    return true;
 }
 
 bool CBraskitDoc::AskCourseSize(int& width, int& height)

@@ -5,20 +5,17 @@
 
 #include <wx/settings.h>
 
-namespace {
-
-// Scroll steps: a line is one cell, a page five cells.
-constexpr int kLinePixels = kCellSize;
-constexpr int kPageLines = 5;
-
-}  // namespace
-
 wxBEGIN_EVENT_TABLE(CBraskitView, wxScrolledCanvas)
     EVT_LEFT_DOWN(CBraskitView::OnLButtonDown)
+    EVT_LEFT_DCLICK(CBraskitView::OnLButtonDown)
     EVT_LEFT_UP(CBraskitView::OnLButtonUp)
+    EVT_MOTION(CBraskitView::OnMouseMove)
+    EVT_LEAVE_WINDOW(CBraskitView::OnMouseLeave)
     EVT_KEY_DOWN(CBraskitView::OnKeyDown)
     EVT_KEY_UP(CBraskitView::OnKeyUp)
     EVT_KILL_FOCUS(CBraskitView::OnKillFocus)
+    EVT_SCROLLWIN(CBraskitView::OnScrollWin)
+    EVT_MOUSEWHEEL(CBraskitView::OnMouseWheel)
 wxEND_EVENT_TABLE()
 
 CBraskitView::CBraskitView(wxWindow* parent, CBraskitDoc* document)
@@ -29,7 +26,9 @@ CBraskitView::CBraskitView(wxWindow* parent, CBraskitDoc* document)
     // The painting covers only the cells; the rest is the ordinary window
     // background, erased by the toolkit.
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
-    SetScrollRate(kLinePixels, kLinePixels);
+    // Scroll positions in pixels, so that the grid's end can meet the
+    // window's edge exactly; the view makes its own 50-pixel steps.
+    SetScrollRate(1, 1);
     m_document->AddView(this);
 }
 
@@ -40,17 +39,28 @@ CBraskitView::~CBraskitView()
 
 void CBraskitView::OnInitialUpdate()
 {
-    CHeightField* course = m_document->GetHeightField();
-    const GridPoint extent = ScrollExtent(course->GetWidth(), course->GetHeight());
-    SetVirtualSize(extent.x, extent.y);
-    RedrawNow();
+    UpdateExtent();
+    FitStatusFields();
+    OnCourseChanged();
 }
 
-void CBraskitView::AdjustScrollbars()
+void CBraskitView::OnCourseChanged()
 {
-    wxScrolledCanvas::AdjustScrollbars();
-    SetScrollPageSize(wxHORIZONTAL, kPageLines);
-    SetScrollPageSize(wxVERTICAL, kPageLines);
+    RedrawNow();
+    UpdateReadout();
+}
+
+void CBraskitView::UpdateExtent()
+{
+    const CHeightField* course = m_document->GetHeightField();
+    const GridPoint extent = m_zoom.ScrollExtent(course->GetWidth(), course->GetHeight());
+    SetVirtualSize(extent.x, extent.y);
+}
+
+GridPoint CBraskitView::DocumentPixelAt(wxPoint windowPixel) const
+{
+    const wxPoint screen = CalcUnscrolledPosition(windowPixel);
+    return m_zoom.FromScreen(GridPoint{screen.x, screen.y});
 }
 
 void CBraskitView::RedrawNow()

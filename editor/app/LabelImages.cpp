@@ -3,6 +3,9 @@
 #include "editor/core/GridGeometry.h"
 
 #include <wx/dcmemory.h>
+#include <wx/image.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,12 +18,13 @@ int IndexOf(int type)
 
 }  // namespace
 
-const wxBitmap& CLabelImages::Get(int type, const wxFont& font)
+const wxBitmap& CLabelImages::Get(int type, const wxFont& font, int percent)
 {
-    if (!m_font.IsOk() || font != m_font) {
+    if (!m_font.IsOk() || font != m_font || percent != m_percent) {
         for (wxBitmap& image : m_images)
             image = wxNullBitmap;
         m_font = font;
+        m_percent = percent;
     }
     wxBitmap& image = m_images[static_cast<std::size_t>(IndexOf(type))];
     if (!image.IsOk()) {
@@ -37,6 +41,13 @@ const wxBitmap& CLabelImages::Get(int type, const wxFont& font)
         dc.SetTextBackground(*wxWHITE);
         dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
         dc.DrawText(label, 0, 0);
+        dc.SelectObject(wxNullBitmap);
+        if (percent != 100) {
+            const wxImage text = image.ConvertToImage();
+            const int width = std::max(1, text.GetWidth() * percent / 100);
+            const int height = std::max(1, text.GetHeight() * percent / 100);
+            image = wxBitmap(text.Scale(width, height, wxIMAGE_QUALITY_HIGH));
+        }
     }
     return image;
 }

@@ -2,6 +2,7 @@
 
 #include "course/HeightField.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -49,9 +50,8 @@ bool CGridSelection::OnRelease(GridPoint documentPixel)
     if (!m_pressed)
         return false;
     m_pressed = false;
-    m_ptSelStart = {HalfCellOf(m_pressPoint.x), HalfCellOf(m_pressPoint.y)};
-    const GridPoint release = WithinReach(documentPixel);
-    m_ptSelEnd = {HalfCellOf(release.x), HalfCellOf(release.y)};
+    m_ptSelStart = HalfCellAt(m_pressPoint);
+    m_ptSelEnd = HalfCellAt(WithinReach(documentPixel));
     if (m_ptSelStart.x > m_ptSelEnd.x)
         std::swap(m_ptSelStart.x, m_ptSelEnd.x);
     if (m_ptSelStart.y > m_ptSelEnd.y)
@@ -69,4 +69,34 @@ int CGridSelection::CornerOfHalfCell(int j, int i)
     if (bottom)
         return right ? 1 : 0;
     return right ? 2 : 3;
+}
+
+GridPoint CGridSelection::HalfCellAt(GridPoint documentPixel)
+{
+    return {HalfCellOf(documentPixel.x), HalfCellOf(documentPixel.y)};
+}
+
+GridRect CGridSelection::HalfCellsOnCourse(int width, int height) const
+{
+    if (!m_bSelection || width <= 0 || height <= 0)
+        return {0, 0, -1, -1};
+    // Half-cells of the course run 0..2w-1 across and 0..2h-1 down.
+    return {std::max(m_ptSelStart.x, 0), std::max(m_ptSelStart.y, 0), std::min(m_ptSelEnd.x, 2 * width - 1),
+            std::min(m_ptSelEnd.y, 2 * height - 1)};
+}
+
+GridPoint CGridSelection::CornersOnCourse(int width, int height) const
+{
+    const GridRect on = HalfCellsOnCourse(width, height);
+    if (on.right < on.left || on.bottom < on.top)
+        return {0, 0};
+    return {on.right - on.left + 1, on.bottom - on.top + 1};
+}
+
+GridPoint CGridSelection::CellsOnCourse(int width, int height) const
+{
+    const GridRect on = HalfCellsOnCourse(width, height);
+    if (on.right < on.left || on.bottom < on.top)
+        return {0, 0};
+    return {on.right / 2 - on.left / 2 + 1, on.bottom / 2 - on.top / 2 + 1};
 }

@@ -28,15 +28,27 @@ public:
     // The corner that half-cell (j, i) stands for: even/odd j is the left or
     // right half of a cell, even/odd i the top or bottom half.
     static int CornerOfHalfCell(int j, int i);
+    // The half-cell (j, i) a document pixel lies in.
+    static GridPoint HalfCellAt(GridPoint documentPixel);
 
-    // Calls visit(x, y, corner) for each selected half-cell whose cell lies
-    // on a width x height course, rows top to bottom, columns left to right.
-    // Half-cells off the course are skipped: the selection may be kept from
-    // a larger course or dragged past the grid's edge.
+    // Calls visit(x, y, corners) for each cell of a width x height course
+    // with selected quarters, in the order the course stores its cells (row
+    // 0 first, x rising); bit k of corners is set when corner[k] is
+    // selected. Half-cells off the course are skipped: the selection may be
+    // kept from a larger course or dragged past the grid's edge.
     template <typename Visit>
-    void ForEachSelectedCorner(int width, int height, Visit visit) const;
+    void ForEachSelectedCell(int width, int height, Visit visit) const;
+
+    // The selected corners and the cells they touch on a width x height
+    // course, across and down; zero when none is on the course.
+    GridPoint CornersOnCourse(int width, int height) const;
+    GridPoint CellsOnCourse(int width, int height) const;
 
 private:
+    // The selected half-cells that lie on the course, first and last column
+    // (left, right) and row (top, bottom); right < left when there are none.
+    GridRect HalfCellsOnCourse(int width, int height) const;
+
     bool m_bSelection = false;
     GridRect m_rectSelection{0, 0, 0, 0};
     GridPoint m_ptSelEnd{0, 0};
@@ -46,18 +58,22 @@ private:
 };
 
 template <typename Visit>
-void CGridSelection::ForEachSelectedCorner(int width, int height, Visit visit) const
+void CGridSelection::ForEachSelectedCell(int width, int height, Visit visit) const
 {
-    if (!m_bSelection || width <= 0 || height <= 0)
+    const GridRect on = HalfCellsOnCourse(width, height);
+    if (on.right < on.left || on.bottom < on.top)
         return;
-    // Half-cells of the course run 0..2w-1 across and 0..2h-1 down.
-    const int firstI = m_ptSelStart.y < 0 ? 0 : m_ptSelStart.y;
-    const int lastI = m_ptSelEnd.y > 2 * height - 1 ? 2 * height - 1 : m_ptSelEnd.y;
-    const int firstJ = m_ptSelStart.x < 0 ? 0 : m_ptSelStart.x;
-    const int lastJ = m_ptSelEnd.x > 2 * width - 1 ? 2 * width - 1 : m_ptSelEnd.x;
-    for (int i = firstI; i <= lastI; ++i) {
-        const int y = height - 1 - i / 2;
-        for (int j = firstJ; j <= lastJ; ++j)
-            visit(j / 2, y, CornerOfHalfCell(j, i));
+    // Screen row r shows course row height - 1 - r; its upper half-cells
+    // stand for corners 3 and 2, its lower ones for 0 and 1.
+    for (int row = on.bottom / 2; row >= on.top / 2; --row) {
+        const bool upper = 2 * row >= on.top;
+        const bool lower = 2 * row + 1 <= on.bottom;
+        for (int column = on.left / 2; column <= on.right / 2; ++column) {
+            const bool left = 2 * column >= on.left;
+            const bool right = 2 * column + 1 <= on.right;
+            const unsigned corners = (lower && left ? 1u : 0u) | (lower && right ? 2u : 0u)
+                                     | (upper && right ? 4u : 0u) | (upper && left ? 8u : 0u);
+            visit(column, height - 1 - row, corners);
+        }
     }
 }

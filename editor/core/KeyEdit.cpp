@@ -1,6 +1,7 @@
 #include "editor/core/KeyEdit.h"
 
 #include "course/HeightField.h"
+#include "editor/core/EditHistory.h"
 #include "editor/core/GridSelection.h"
 #include "platform/keys/VirtualKey.h"
 
@@ -30,20 +31,24 @@ constexpr KeyAction kKeyTable[] = {
     {VK_DIVIDE, 0x135, 0, -1},
 };
 
-}  // namespace
+// The table's entry for the key, or null.
+const KeyAction* FindAction(const KeyMessage& key)
+{
+    for (const KeyAction& action : kKeyTable)
+        if (action.key == key.key && action.flags == key.flags)
+            return &action;
+    return nullptr;
+}
 
-void ApplyKeyToCorner(HeightCell& cell, int corner, const KeyMessage& key)
+void ApplyAction(HeightCell& cell, int corner, const KeyAction* action)
 {
     // Computed in int: a corner near the 16-bit limit must not wrap round
     // and come out of the clamp as 0.
     int height = cell.corner[corner];
-    for (const KeyAction& action : kKeyTable) {
-        if (action.key != key.key || action.flags != key.flags)
-            continue;
-        if (action.type != 0)
-            cell.type = static_cast<std::int16_t>(action.type);
-        height += action.heightChange;
-        break;
+    if (action != nullptr) {
+        if (action->type != 0)
+            cell.type = static_cast<std::int16_t>(action->type);
+        height += action->heightChange;
     }
     if (height >= kHighestHeight)
         height = kHighestHeight;
@@ -52,16 +57,35 @@ void ApplyKeyToCorner(HeightCell& cell, int corner, const KeyMessage& key)
     cell.corner[corner] = static_cast<std::int16_t>(height);
 }
 
-bool ApplyKeyToSelection(CHeightField& course, const CGridSelection& selection, const KeyMessage& key)
+}  // namespace
+
+void ApplyKeyToCorner(HeightCell& cell, int corner, const KeyMessage& key)
 {
+    ApplyAction(cell, corner, FindAction(key));
+}
+
+bool ApplyKeyToSelection(CHeightField& course, const CGridSelection& selection, const KeyMessage& key,
+                         CEditHistory* history)
+{
+    const KeyAction* action = FindAction(key);
+    const int width = course.GetWidth();
     bool changed = false;
-    selection.ForEachSelectedCorner(course.GetWidth(), course.GetHeight(), [&](int x, int y, int corner) {
-        HeightCell cell = course.GetCell(x, y);
-        ApplyKeyToCorner(cell, corner, key);
-        if (cell != course.GetCell(x, y)) {
-            course.SetCell(x, y, cell);
-            changed = true;
-        }
+    if (history != nullptr)
+        history->BeginStep();
+    selection.ForEachSelectedCell(width, course.GetHeight(), [&](int x, int y, unsigned corners) {
+        HeightCell& stored = course.GetCell(x, y);
+        HeightCell cell = stored;
+        for (int k = 0; k < 4; ++k)
+            if ((corners & 1u << k) != 0)
+                ApplyAction(cell, k, action);
+        if (cell == stored)
+            return;
+        if (history != nullptr)
+            history->Record(x + std::int64_t{y} * width, stored, cell);
+        stored = cell;
+        changed = true;
     });
+    if (history != nullptr)
+        history->EndStep();
     return changed;
 }

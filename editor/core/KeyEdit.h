@@ -3,6 +3,7 @@
 #include "course/HeightCell.h"
 #include "platform/keys/KeyMessage.h"
 
+class CEditHistory;
 class CGridSelection;
 class CHeightField;
 
@@ -13,6 +14,8 @@ class CHeightField;
 // not, the corner is clamped to 0..99.
 void ApplyKeyToCorner(HeightCell& cell, int corner, const KeyMessage& key);
 
-// Applies the key to every selected corner of the course. Returns true when
-// any cell changed (the document then has unsaved changes).
-bool ApplyKeyToSelection(CHeightField& course, const CGridSelection& selection, const KeyMessage& key);
+// Applies the key to every selected corner of the course, and records the
+// cells it changed as one step of the history when one is given. Returns
+// true when any cell changed.
+bool ApplyKeyToSelection(CHeightField& course, const CGridSelection& selection, const KeyMessage& key,
+                         CEditHistory* history = nullptr);

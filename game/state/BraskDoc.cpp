@@ -1,6 +1,6 @@
 #include "game/state/BraskDoc.h"
 
-#include "course/CellType.h"
+#include "course/CourseCheck.h"
 #include "game/state/BraskViewLink.h"
 #include "document/Archive.h"
 
@@ -76,17 +76,11 @@ CBraskViewLink* CBraskDoc::GetGameView() const
 
 void CBraskDoc::PlaceOnStartCell()
 {
-    // Column by column: the smallest x wins, then the smallest y.
-    const int width = m_course.GetWidth();
-    const int height = m_course.GetHeight();
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) {
-            if (m_course.GetCell(x, y).type == Start) {
-                m_ball.x = x + 0.5;
-                m_ball.y = y + 0.5;
-                m_ball.z = m_course.GetHeightAt(m_ball.x, m_ball.y);
-                return;
-            }
-        }
-    }
+    int x = 0;
+    int y = 0;
+    if (!FindFirstStart(m_course, x, y))
+        return;
+    m_ball.x = x + 0.5;
+    m_ball.y = y + 0.5;
+    m_ball.z = m_course.GetHeightAt(m_ball.x, m_ball.y);
 }

@@ -16,6 +16,7 @@ constexpr int ID_EDIT_COPY = wxID_COPY;
 constexpr int ID_EDIT_CUT = wxID_CUT;
 constexpr int ID_EDIT_PASTE = wxID_PASTE;
 constexpr int ID_EDIT_UNDO = wxID_UNDO;
+constexpr int ID_EDIT_REDO = wxID_REDO;
 constexpr int ID_APP_ABOUT = wxID_ABOUT;
 // Not the stock exit id: the toolkit would give it a shortcut of its own.
 constexpr int ID_APP_EXIT = wxID_HIGHEST + 7;

@@ -37,9 +37,9 @@ wxMenu* MakeHelpMenu(const wxString& appTitle)
     return help;
 }
 
-wxAcceleratorTable MakeShellAccelerators()
+wxAcceleratorTable MakeShellAccelerators(const std::vector<wxAcceleratorEntry>& extra)
 {
-    const wxAcceleratorEntry entries[] = {
+    std::vector<wxAcceleratorEntry> entries = {
         {wxACCEL_ALT, WXK_BACK, ID_EDIT_UNDO},
         {wxACCEL_SHIFT, WXK_DELETE, ID_EDIT_CUT},
         {wxACCEL_CTRL, WXK_INSERT, ID_EDIT_COPY},
@@ -47,5 +47,6 @@ wxAcceleratorTable MakeShellAccelerators()
         {wxACCEL_NORMAL, WXK_F6, ID_NEXT_PANE},
         {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE},
     };
-    return wxAcceleratorTable(static_cast<int>(sizeof entries / sizeof entries[0]), entries);
+    entries.insert(entries.end(), extra.begin(), extra.end());
+    return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }

@@ -3,6 +3,8 @@
 #include <wx/accel.h>
 #include <wx/string.h>
 
+#include <vector>
+
 class wxMenu;
 
 // The menu items and accelerators that the main windows of both programs
@@ -24,5 +26,6 @@ wxMenu* MakeHelpMenu(const wxString& appTitle);
 
 // The accelerators that no menu item shows: the other keys of the Edit
 // commands (Alt+Backspace, Shift+Del, Ctrl+Ins, Shift+Ins) and F6 and
-// Shift+F6 for the next and previous pane. The others come with the items.
-wxAcceleratorTable MakeShellAccelerators();
+// Shift+F6 for the next and previous pane, and a program's own `extra`
+// ones. The others come with the items.
+wxAcceleratorTable MakeShellAccelerators(const std::vector<wxAcceleratorEntry>& extra = {});

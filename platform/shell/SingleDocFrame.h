@@ -70,6 +70,9 @@ public:
     const CRecentFileMenu* GetRecentFiles() const { return m_recentFiles.get(); }
 
 protected:
+    // For a program's own File commands (Save that then checks the course).
+    CSingleDocShell& GetShell() { return m_shell; }
+
     virtual void OnFileNew(wxCommandEvent& event);
     virtual void OnFileOpen(wxCommandEvent& event);
     virtual void OnFileSave(wxCommandEvent& event);

@@ -95,13 +95,20 @@ wait_file_equals() {
 
 # editor_window TITLE-REGEX: the editor's main window, focused, as MAIN, and
 # its view's first pixel row on screen as VIEW_TOP. The menu bar's height is
-# read off the first window, whose client area starts 480 rows high.
+# read off the first window: the grid's top line is the first dark row.
+MENU_HEIGHT=""
 editor_window() {
   MAIN=$(wait_window "$1")
   sleep 0.5
   focus "$MAIN"
   eval "$(xdotool getwindowgeometry --shell "$MAIN")"
-  : "${MENU_HEIGHT:=$(( HEIGHT - 480 ))}"
+  local i
+  for (( i = 0; i < 30 && ${#MENU_HEIGHT} == 0; i++ )); do
+    MENU_HEIGHT=$(import -window root -crop "1x$HEIGHT+$X+$Y" -depth 8 txt:- \
+      | awk -F'[:,() ]+' 'NR > 1 && $3 < 32 && $4 < 32 && $5 < 32 && !row { row = $2 } END { print row }')
+    [ -n "$MENU_HEIGHT" ] || sleep 0.1
+  done
+  [ -n "$MENU_HEIGHT" ] || fail "the editor's grid never showed"
   WIN_X=$X VIEW_TOP=$(( Y + MENU_HEIGHT ))
 }
 # drag X1 Y1 X2 Y2: a left-button drag in view pixels.

@@ -36,9 +36,9 @@ struct MainFrameTest : ::testing::Test {
             m_frame->Destroy(), PumpEvents();  // before the document it shows
     }
 
-    void Drag(wxPoint from, wxPoint to)
+    void Drag(wxPoint from, wxPoint to, wxEventType press = wxEVT_LEFT_DOWN)
     {
-        wxMouseEvent down(wxEVT_LEFT_DOWN), up(wxEVT_LEFT_UP);
+        wxMouseEvent down(press), up(wxEVT_LEFT_UP);
         down.SetPosition(from);
         up.SetPosition(to);
         m_view->ProcessWindowEvent(down);
@@ -50,24 +50,29 @@ struct MainFrameTest : ::testing::Test {
     CBraskitView* m_view = nullptr;
 };
 
-// The menus both programs share are checked with the shell; here, what the editor adds to them.
-TEST_F(MainFrameTest, FileMenuHasNewAndTheFourNewestRecentFiles)
+// The Help menu is the shell's; the editor's own menus here.
+TEST_F(MainFrameTest, MenusPlayUndoRedoCheckZoomAndShowTheFourNewestRecentFiles)
 {
-    const std::vector<wxString> file = {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                        "&1 /a", "&2 /b", "&3 /c", "&4 /d", "-", "E&xit"};
-    EXPECT_EQ(ReadMenuBar(*m_frame->GetMenuBar()).at(0).second, file);
+    const MenuBarText menus = {{"&File", {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+        "Play in Brask\tF5", "-", "&1 /a", "&2 /b", "&3 /c", "&4 /d", "-", "E&xit"}}, {"&Edit", {"&Undo\tCtrl+Z",
+        "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Check Course"}},
+        {"&View", {"Zoom In\tCtrl+=", "Zoom Out\tCtrl+-", "Actual Size\tCtrl+0"}}};
+    const MenuBarText bar = ReadMenuBar(*m_frame->GetMenuBar());
+    EXPECT_EQ(MenuBarText(bar.begin(), bar.begin() + 3), menus);
 }
 
-TEST_F(MainFrameTest, TheViewPaintsLabelsGridLinesAndTheSelectionOutline)
+TEST_F(MainFrameTest, TheViewPaintsLabelsGridLinesAndTheSelectionOutlineAndScalesThemWithTheZoom)
 {
     Drag({10, 60}, {60, 90});  // the outline's corners: (1, 51) and (75, 100)
-    wxBitmap bitmap(170, 120, 24);  // the view's top-left pixels, painted over a grey backdrop
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(wxBrush(wxColour(kBackdrop.red, kBackdrop.green, kBackdrop.blue)));
-    dc.Clear();
-    m_view->PaintArea(dc, wxRegion(0, 0, 170, 120));
-    dc.SelectObject(wxNullBitmap);
-    const wxImage image = bitmap.ConvertToImage();
+    const auto paint = [&] {   // the grid's top-left pixels, painted over a grey backdrop
+        wxBitmap bitmap(170, 120, 24);
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(wxBrush(wxColour(kBackdrop.red, kBackdrop.green, kBackdrop.blue)));
+        dc.Clear();
+        m_view->PaintArea(dc, wxRegion(0, 0, 170, 120));
+        dc.SelectObject(wxNullBitmap);
+        return bitmap.ConvertToImage();
+    };
     const std::tuple<int, int, RgbColor> probes[] = {
         // The outline's sides, two pixels wide, end on its corners' rows and columns.
         {0, 75, kSelectionBlue}, {1, 75, kSelectionBlue}, {74, 75, kSelectionBlue}, {75, 75, kSelectionBlue},
@@ -76,16 +81,46 @@ TEST_F(MainFrameTest, TheViewPaintsLabelsGridLinesAndTheSelectionOutline)
         {3, 67, kWhite}, {2, 67, kBackdrop}, {20, 66, kBackdrop},
         // Grid lines between cells, two pixels past the grid, none on its last edges.
         {50, 10, kBlack}, {120, 50, kBlack}, {0, 101, kBlack}, {151, 50, kBlack},
-        {150, 10, kBackdrop}, {120, 100, kBackdrop}, {160, 50, kBackdrop}};
-    for (const auto& [x, y, expected] : probes)
+        {150, 10, kBackdrop}, {120, 100, kBackdrop}, {160, 50, kBackdrop},
+        // At twice the size: the top-left square from (2, 2) to (33, 33), the second cell from 100 on.
+        {33, 33, kBlack}, {34, 20, kBackdrop}, {100, 10, kBlack}, {102, 33, kBlack}, {40, 101, kSelectionBlue}};
+    wxImage image = paint();
+    for (const auto& [x, y, expected] : probes) {
+        if (x == 33 && m_view->ZoomIn() && m_view->ZoomIn())
+            image = paint();
         EXPECT_EQ((RgbColor{image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)}), expected) << x << "," << y;
+    }
+}
+
+// Keyboard, bars and wheel alike; Ctrl+End also went almost a page too far once. A double click's second press is a
+// press like any other.
+TEST_F(MainFrameTest, ScrollingStopsWhereTheGridsLastPixelMeetsTheWindowsEdge)
+{
+    m_doc.GetHeightField()->Create(600, 600);
+    m_view->OnInitialUpdate();
+    wxKeyEvent ctrlEnd(wxEVT_CHAR);
+    ctrlEnd.m_keyCode = WXK_END;
+    ctrlEnd.SetControlDown(true);
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = -120, wheel.m_wheelDelta = 120, wheel.m_linesPerAction = 3;
+    wxScrollWinEvent lineDown(wxEVT_SCROLLWIN_LINEDOWN, 0, wxVERTICAL), lineUp(wxEVT_SCROLLWIN_LINEUP, 0, wxVERTICAL),
+        pastTheEnd(wxEVT_SCROLLWIN_THUMBTRACK, 40000, wxHORIZONTAL);
+    const wxPoint end = wxPoint(30001, 30001) - wxPoint(m_view->GetClientSize().x, m_view->GetClientSize().y);
+    const std::pair<wxEvent*, wxPoint> steps[] = {{&lineDown, {0, 50}}, {&wheel, {0, 200}}, {&ctrlEnd, end},
+        {&lineDown, end}, {&wheel, end}, {&pastTheEnd, end}, {&lineUp, end - wxPoint(0, 50)}};
+    for (const auto& [event, start] : steps) {
+        m_view->ProcessWindowEvent(*event);
+        EXPECT_EQ(m_view->GetViewStart(), start) << event->GetEventType();
+    }
+    Drag({10, 10}, {10, 10}, wxEVT_LEFT_DCLICK);
+    EXPECT_EQ(m_view->GetSelection().GetFirstHalfCell(), (GridPoint{(end.x + 10) / 25, (end.y - 50 + 10) / 25}));
 }
 
 TEST_F(MainFrameTest, KeysActOnTheCornerClickedInAScrolledViewAndOnlyAChangeMarksTheCourse)
 {
     m_doc.GetHeightField()->Create(20, 20);
     m_view->OnInitialUpdate();
-    m_view->Scroll(2, 1);      // two cells across, one down
+    m_view->Scroll(100, 50);   // two cells across, one down
     Drag({10, 10}, {10, 10});  // corner[3] of course cell (2, 18)
     // Escape, then keypad + twice without a key-up: the second acts as well, as the view lost the keyboard between.
     constexpr unsigned kEscape = 9, kKeypadPlus = 86;  // X keycodes: the kernel's + 8

@@ -1,13 +1,26 @@
 #!/usr/bin/env bash
 # Editing a course as a builder does: drag over corners, keypad keys and a
 # digit, Ctrl+S, and the file holds exactly the edit (a held key acting once);
-# the recent files and the window's place are kept; leaving with unsaved
-# changes asks first; a new course saved under a bare name gets ".hfd" and
-# plays in the game. Arguments: Braskit, Brask.
+# undo and redo, the status bar's readout, F5 plays the course as it is; the
+# recent files and the window's place are kept; leaving with unsaved changes
+# asks first; a new course saved under a bare name gets ".hfd" and plays in
+# the game. Arguments: Braskit, Brask.
 source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASKIT=$(realpath "$1")
 BRASK=$(realpath "$2")
 floor() { course 3 2 >"$WORK/$1"; }
+trap '[ -z "$PROGRAM_PID" ] || pkill -P "$PROGRAM_PID" || true; cleanup' EXIT  # and a game the editor started
+# expect_status REGEX: what the status bar says, read off the screen.
+expect_status() {
+  command -v tesseract >/dev/null || fail "reading the status bar needs tesseract (scripts/install-deps.sh)"
+  local i text
+  for (( i = 0; i < 20; i++ )); do
+    import -window root -crop "${WIDTH}x24+$X+$(( Y + HEIGHT - 24 ))" -resize 300% -colorspace Gray "$WORK/bar.png"
+    text=$(tesseract "$WORK/bar.png" - --psm 7 2>/dev/null)
+    [[ $text =~ $1 ]] && return 0 || sleep 0.2
+  done
+  fail "the status bar says \"$text\", not \"$1\""
+}
 
 step "drag over the bottom row's left three half-cells, keypad +, main-row 2, Ctrl+S"
 floor course.hfd
@@ -25,6 +38,31 @@ keys ctrl+s
 { le32 3; le32 2; cell 2 4 4 4 4; cell 2 4 0 0 4; for i in 1 2 3 4; do cell 1 0 0 0 0; done; } >"$WORK/expected.hfd"
 wait_file_equals "$WORK/course.hfd" "$WORK/expected.hfd"
 expect_title "$MAIN" '^course\.hfd - Braskit$'
+cp "$WORK/expected.hfd" "$WORK/edited.hfd"
+
+step "undo and redo down to the file's bytes; the readout under the pointer; F5 plays the course as it is"
+xdotool mousemove $(( WIN_X + 9 )) $(( VIEW_TOP + 92 ))
+expect_status \
+  'No start cell and no finish cell .*\(0, 0\) bottom-left . height 4 ?. ?hole .*3[xX]2 corners, 2[xX]1 cells'
+keys ctrl+z ctrl+z
+expect_status '\(0, 0\) bottom-left . height 0 ?. ?floor'
+keys ctrl+s
+floor expected.hfd
+wait_file_equals "$WORK/course.hfd" "$WORK/expected.hfd"
+keys ctrl+y ctrl+shift+z ctrl+s
+wait_file_equals "$WORK/course.hfd" "$WORK/edited.hfd"
+keys ctrl+z F5
+game=$(xdotool getwindowpid "$(wait_window '^Brask( |$)')")
+played=$(tr '\0' '\n' </proc/"$game"/cmdline | tail -1)
+{ le32 3; le32 2; cell 1 4 4 4 4; cell 1 4 0 0 4; for i in 1 2 3 4; do cell 1 0 0 0 0; done; } >"$WORK/expected.hfd"
+wait_file_equals "$played" "$WORK/expected.hfd"
+kill "$game"
+wait_no_window '^Brask( |$)'
+focus "$MAIN"
+expect_title "$MAIN" '^\*course\.hfd - Braskit$'
+keys ctrl+y
+expect_title "$MAIN" '^course\.hfd - Braskit$'
+wait_file_equals "$WORK/course.hfd" "$WORK/edited.hfd"
 
 step "keypad + held down through its auto-repeats raises a corner once; a new press again"
 floor course.hfd
