@@ -204,7 +204,7 @@ TEST(CourseTiles, OnlyTilesInViewAreCalledWithinTheBudgetAndASmallCourseIsTodays
 {
     CHeightField grid;
     MakeBlocks(grid, 240, 8);
-    CCourseTiles tiles(8, 32, 3000);
+    CCourseTiles tiles(8, 32, 1000);
     tiles.Open(grid);
     // Seen from x 33 to 35: the tile from 32 to 40, whose runs reach on to
     // the end of their block at 42, and the one from 24 to 32, whose runs
@@ -227,7 +227,7 @@ TEST(CourseTiles, OnlyTilesInViewAreCalledWithinTheBudgetAndASmallCourseIsTodays
     const int others = lists() - static_cast<int>(tiles.RecordedLists());
     for (int x = 0; x < 232; ++x) {
         tiles.Draw(Box(x, x + 8).data());
-        ASSERT_LE(tiles.RecordedVertices(), 3000u) << "at " << x;
+        ASSERT_LE(tiles.RecordedVertices(), 1000u) << "at " << x;
         ASSERT_EQ(lists() - others, static_cast<int>(tiles.RecordedLists())) << "at " << x;
     }
     tiles.Release();
