@@ -124,7 +124,8 @@ void MakeBlocks(CHeightField& grid, int width, int height)
         for (int x = 0; x < width; ++x) {
             const int k = x / 6 * 3 + y / 5 * 5;
             const auto at = [k, x, y](int dx, int dy) {
-                return static_cast<std::int16_t>(k * 7 % 23 + (k % 3 == 0 ? 2 * (x % 6 + dx) : 0) + (k % 4 == 1 ? y % 5 + dy : 0));
+                const int slopes = (k % 3 == 0 ? 2 * (x % 6 + dx) : 0) + (k % 4 == 1 ? y % 5 + dy : 0);
+                return static_cast<std::int16_t>(k * 7 % 23 + slopes);
             };
             grid.SetCell(x, y, HeightCell{types[k % 8], {at(0, 0), at(1, 0), at(1, 1), at(0, 1)}, 0});
         }
