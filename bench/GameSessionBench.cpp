@@ -117,11 +117,11 @@ public:
         return CBraskView::DrawScene();
     }
 
-    // The highest list name the view holds, plus room for lists made since
-    // and held by nobody.
+    // The highest list name the view holds, plus room for the course's tiles
+    // and lists made since and held by nobody.
     unsigned ListNameBound() const
     {
-        return std::max({m_courseList, m_ballList, m_outlineFontBase + kFontLists - 1,
+        return std::max({m_ballList, m_outlineFontBase + kFontLists - 1,
                          m_bitmapFontBase + kFontLists - 1}) +
                kListNameMargin;
     }

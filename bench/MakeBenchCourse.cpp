@@ -1,5 +1,6 @@
-// make-bench-course SIDE smooth|rough FILE: writes a SIDE x SIDE varied
-// course (bench/VariedCourse.h) for the game's benchmarks.
+// make-bench-course SIDE smooth|rough FILE [corner]: writes a SIDE x SIDE
+// varied course (bench/VariedCourse.h) for the game's benchmarks, with its
+// start near the corner where the camera starts when asked.
 
 #include "VariedCourse.h"
 
@@ -13,23 +14,24 @@
 
 namespace {
 
-constexpr int kMinSide = 16;
+constexpr int kMinSide = 2;
 constexpr int kMaxSide = 4096;
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const int side = argc == 4 ? std::atoi(argv[1]) : 0;
-    const bool smooth = argc == 4 && std::strcmp(argv[2], "smooth") == 0;
-    const bool rough = argc == 4 && std::strcmp(argv[2], "rough") == 0;
+    const bool sized = argc == 4 || (argc == 5 && std::strcmp(argv[4], "corner") == 0);
+    const int side = sized ? std::atoi(argv[1]) : 0;
+    const bool smooth = sized && std::strcmp(argv[2], "smooth") == 0;
+    const bool rough = sized && std::strcmp(argv[2], "rough") == 0;
     if (side < kMinSide || side > kMaxSide || !(smooth || rough)) {
-        std::fprintf(stderr, "usage: make-bench-course SIDE smooth|rough FILE (SIDE from %d to %d)\n", kMinSide,
-                     kMaxSide);
+        std::fprintf(stderr, "usage: make-bench-course SIDE smooth|rough FILE [corner] (SIDE from %d to %d)\n",
+                     kMinSide, kMaxSide);
         return 2;
     }
     CHeightField grid;
-    MakeVariedCourse(grid, side, rough);
+    MakeVariedCourse(grid, side, rough, argc == 5);
     CArchive archive;
     grid.Store(archive);
     const std::vector<std::uint8_t>& bytes = archive.Bytes();

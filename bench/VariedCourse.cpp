@@ -20,12 +20,12 @@ struct Block {
 
 }  // namespace
 
-void MakeVariedCourse(CHeightField& grid, int side, bool rough)
+void MakeVariedCourse(CHeightField& grid, int side, bool rough, bool nearCorner)
 {
     std::mt19937 random(7);
     auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
     const char types[] = "....im#<.F";
-    const int blocks = (side + kBlock - 1) / kBlock, middle = side / 2 / kBlock;
+    const int blocks = (side + kBlock - 1) / kBlock, middle = nearCorner && blocks > 1 ? 1 : side / 2 / kBlock;
     std::vector<Block> plan(static_cast<std::size_t>(blocks) * blocks);
     for (int i = 0; i < blocks * blocks; ++i) {
         const bool start = i == middle * blocks + middle;
@@ -39,7 +39,8 @@ void MakeVariedCourse(CHeightField& grid, int side, bool rough)
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
             picture[side - 1 - y][x] = blockOf(x, y).type;
-    const int startCell = middle * kBlock + kBlock / 2;
+    // A course smaller than a block has its start in its middle cell.
+    const int startCell = side < kBlock ? side / 2 : middle * kBlock + kBlock / 2;
     picture[side - 1 - startCell][startCell] = 'S';
     const auto heights = [&](int x, int y) {
         const Block& b = blockOf(x, y);

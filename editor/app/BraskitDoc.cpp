@@ -5,6 +5,7 @@
 #include "document/Archive.h"
 
 #include <wx/msgdlg.h>
+#include <wx/utils.h>
 
 #include <cstdint>
 
@@ -16,7 +17,10 @@ bool CBraskitDoc::OnNewDocument()
         return false;
     // Made aside, so that a course that cannot be had leaves the open one.
     CHeightField fresh;
-    fresh.Create(width, height);
+    {
+        const wxBusyCursor busy;  // millions of cells take a moment
+        fresh.Create(width, height);
+    }
     if (fresh.GetWidth() == 0 && static_cast<std::int64_t>(width) * height > 0) {
         ReportNoMemory(width, height);
         return false;

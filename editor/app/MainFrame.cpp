@@ -12,10 +12,18 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/persist.h>
+#include <wx/utils.h>
 
 #include <utility>
 
 namespace {
+
+// Checking a course of millions of cells takes a moment: the pointer says so.
+CourseVerdict CheckUnderBusyPointer(const CHeightField& course)
+{
+    const wxBusyCursor busy;
+    return CheckCourse(course);
+}
 
 // Room for 12 x 8 cells and the scrollbars on the very first start.
 constexpr int kFirstClientWidth = 720;
@@ -120,7 +128,7 @@ void CMainFrame::OnFileSaveAs(wxCommandEvent&)
 
 void CMainFrame::ReportCheck()
 {
-    const CourseVerdict verdict = CheckCourse(*m_document.GetHeightField());
+    const CourseVerdict verdict = CheckUnderBusyPointer(*m_document.GetHeightField());
     SetStatusText(verdict == CourseVerdict::Playable ? "" : VerdictText(verdict), CBraskitView::kMessageField);
 }
 
@@ -152,7 +160,7 @@ void CMainFrame::OnEditRedo(wxCommandEvent&)
 
 void CMainFrame::OnEditCheckCourse(wxCommandEvent&)
 {
-    const CourseVerdict verdict = CheckCourse(*m_document.GetHeightField());
+    const CourseVerdict verdict = CheckUnderBusyPointer(*m_document.GetHeightField());
     wxMessageBox(wxString(VerdictText(verdict)) + ".", "Check Course",
                  wxOK | (verdict == CourseVerdict::Playable ? wxICON_INFORMATION : wxICON_WARNING), this);
 }

@@ -78,7 +78,7 @@ GLuint CCourseMesh::BuildCourseList(CHeightField& grid)
     return list;
 }
 
-void CCourseMesh::DrawCourse(CHeightField& grid)
+int CCourseMesh::DrawCourse(CHeightField& grid)
 {
     const int width = grid.GetWidth();
     const int height = grid.GetHeight();
@@ -91,41 +91,51 @@ void CCourseMesh::DrawCourse(CHeightField& grid)
 
     // Row by row, so a run always starts at its lowest-y, lowest-x cell and
     // its other cells are skipped by their marks.
+    int vertices = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             glPushMatrix();
             glTranslated(x, y, 0.0);
-            DrawCellTop(grid, x, y);
+            vertices += DrawCellTop(grid, x, y) ? 4 : 0;
             glPopMatrix();
         }
 
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            DrawCellWalls(grid, x, y);
+            vertices += DrawCellWalls(grid, x, y);
+    return vertices;
 }
 
-void CCourseMesh::DrawCellTop(CHeightField& grid, int x, int y)
+bool CCourseMesh::DrawCellTop(CHeightField& grid, int x, int y)
 {
     const HeightCell& cell = grid.GetCell(x, y);
     if (cell.merged || cell.type == Hole)
-        return;
+        return false;
 
     int w = 0;
     int h = 0;
     grid.MergeRun(x, y, w, h);
+    DrawRunTop(grid, x, y, w, h);
+    return true;
+}
 
+void CCourseMesh::DrawRunTop(const CHeightField& grid, int x, int y, int w, int h, bool inCourse)
+{
+    const double x0 = inCourse ? x : 0.0;
+    const double y0 = inCourse ? y : 0.0;
+    const HeightCell& cell = grid.GetCell(x, y);
     // Each corner of the rectangle from the run's cell that owns it.
     const std::int16_t heights[4] = {
-        grid.GetCell(x, y).corner[0],
+        cell.corner[0],
         grid.GetCell(x + w - 1, y).corner[1],
         grid.GetCell(x + w - 1, y + h - 1).corner[2],
         grid.GetCell(x, y + h - 1).corner[3],
     };
     const double vertices[4][3] = {
-        {0.0, 0.0, static_cast<double>(heights[0])},
-        {static_cast<double>(w), 0.0, static_cast<double>(heights[1])},
-        {static_cast<double>(w), static_cast<double>(h), static_cast<double>(heights[2])},
-        {0.0, static_cast<double>(h), static_cast<double>(heights[3])},
+        {x0, y0, static_cast<double>(heights[0])},
+        {x0 + w, y0, static_cast<double>(heights[1])},
+        {x0 + w, y0 + h, static_cast<double>(heights[2])},
+        {x0, y0 + h, static_cast<double>(heights[3])},
     };
 
     double colours[4][3];
@@ -157,7 +167,7 @@ void CCourseMesh::HeightColour(std::int16_t h, double colour[3])
     colour[2] = kRampBluePerHeight * h + kRampBlueBase;
 }
 
-void CCourseMesh::DrawCellWalls(const CHeightField& grid, int x, int y)
+int CCourseMesh::DrawCellWalls(const CHeightField& grid, int x, int y)
 {
     const int width = grid.GetWidth();
     const int height = grid.GetHeight();
@@ -168,30 +178,32 @@ void CCourseMesh::DrawCellWalls(const CHeightField& grid, int x, int y)
     const int c3 = c.corner[3];
 
     // Border walls reach down (or up) to height 0.
+    int vertices = 0;
     if (x == 0)
-        DrawWall(0, y, 0, c0, 0, y + 1, 0, c3);
+        vertices += DrawWall(0, y, 0, c0, 0, y + 1, 0, c3);
     if (y == 0)
-        DrawWall(x, 0, 0, c0, x + 1, 0, 0, c1);
+        vertices += DrawWall(x, 0, 0, c0, x + 1, 0, 0, c1);
     if (x == width - 1)
-        DrawWall(x + 1, y, 0, c1, x + 1, y + 1, 0, c2);
+        vertices += DrawWall(x + 1, y, 0, c1, x + 1, y + 1, 0, c2);
     if (y == height - 1)
-        DrawWall(x, y + 1, 0, c3, x + 1, y + 1, 0, c2);
+        vertices += DrawWall(x, y + 1, 0, c3, x + 1, y + 1, 0, c2);
 
     // Each interior edge belongs to the cell west or south of it.
     if (x < width - 1) {
         const HeightCell& n = grid.GetCell(x + 1, y);
-        DrawWall(x + 1, y, c1, n.corner[0], x + 1, y + 1, c2, n.corner[3]);
+        vertices += DrawWall(x + 1, y, c1, n.corner[0], x + 1, y + 1, c2, n.corner[3]);
     }
     if (y < height - 1) {
         const HeightCell& n = grid.GetCell(x, y + 1);
-        DrawWall(x, y + 1, c3, n.corner[0], x + 1, y + 1, c2, n.corner[1]);
+        vertices += DrawWall(x, y + 1, c3, n.corner[0], x + 1, y + 1, c2, n.corner[1]);
     }
+    return vertices;
 }
 
-void CCourseMesh::DrawWall(int px, int py, int pa, int pb, int qx, int qy, int qa, int qb)
+int CCourseMesh::DrawWall(int px, int py, int pa, int pb, int qx, int qy, int qa, int qb)
 {
     if (pa == pb && qa == qb)
-        return;
+        return 0;
 
     const bool crosses = !((pa < pb && qa < qb) || (pa > pb && qa > qb) || pa == pb || qa == qb);
     if (!crosses) {
@@ -205,7 +217,7 @@ void CCourseMesh::DrawWall(int px, int py, int pa, int pb, int qx, int qy, int q
         Grey(kWallMidGrey);
         glVertex3i(px, py, pb);
         glEnd();
-        return;
+        return 4;
     }
 
     // The lines swap order between P and Q; they meet at the share t of the
@@ -229,4 +241,5 @@ void CCourseMesh::DrawWall(int px, int py, int pa, int pb, int qx, int qy, int q
     Grey(kWallMidGrey);
     glVertex3i(qx, qy, qb);
     glEnd();
+    return 6;
 }

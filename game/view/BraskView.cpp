@@ -41,15 +41,14 @@ void CBraskView::BuildLists()
         return;
     }
     m_listsPending = false;
-    // The new lists are made while the old ones still exist, so they never
-    // come back under the old names; then the old ones go, so that opening
-    // course after course does not pile lists up.
-    const unsigned oldCourseList = m_courseList;
+    // The new ball list is made while the old one still exists, so it never
+    // comes back under the old name; then the old one goes, so that opening
+    // course after course does not pile lists up. The tiles record their
+    // lists only when drawn.
+    m_courseTiles.Release();
     const unsigned oldBallList = m_ballList;
     BuildCourseList();
     BuildBallList();
-    if (oldCourseList != 0)
-        glDeleteLists(oldCourseList, 1);
     if (oldBallList != 0)
         glDeleteLists(oldBallList, 1);
     RecenterCursor();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/glview/OpenGLView.h"
+#include "game/mesh/CourseTiles.h"
 #include "game/state/BraskViewLink.h"
 #include "game/state/ScreenPoint.h"
 
@@ -45,8 +46,9 @@ public:
     bool DrawScene() override;
     void AnimateStep() override;
 
-    // Record the course and the ball into new lists (0 when none could be
-    // had); the previous names are left to the caller.
+    // Take the course into the tiles (which record their lists as they come
+    // into view) and record the ball into a new list (0 when none could be
+    // had); the previous lists are left to the caller.
     void BuildCourseList();
     void BuildBallList();
 
@@ -55,7 +57,7 @@ public:
     static const char* EndWords(int playState, bool paused = false);
 
 protected:
-    unsigned m_courseList = 0;
+    CCourseTiles m_courseTiles;
     unsigned m_ballList = 0;
     ScreenPoint m_lastCursor = kCursorOrigin;
     // The chase camera: x and y in cells, z before the scene's height

@@ -3,16 +3,15 @@
 
 #include "game/state/BraskDoc.h"
 #include "game/mesh/BallModel.h"
-#include "game/mesh/CourseMesh.h"
 
 #include <GL/glu.h>
 
 namespace {
 
-// Where the camera wants to be: 7 cells behind the ball in x and y, and
-// above it by a quarter of its height plus 5 (before the height scaling).
+// Where the camera wants to be: 7 cells behind the ball in x and y, and 5
+// above it as drawn. It aims at the ball as drawn too, so that high ground
+// keeps the ball in the picture.
 constexpr double kCameraBehind = 7.0;
-constexpr double kCameraHeightShare = 0.25;
 constexpr double kCameraAbove = 5.0;
 // How far the camera moves per frame at most, per axis: it trails the ball
 // rather than jumping with it.
@@ -21,8 +20,10 @@ constexpr double kCameraStepLimit[3] = {0.05, 0.05, 0.1};
 constexpr double kHeightScale = 0.2;
 
 // The end words stand 3 cells towards -x of the ball, raised, turned to
-// face the camera, and stretched upright.
+// face the camera, and stretched upright: a quarter of the ball's height,
+// stretched 4 times and drawn at a fifth, is its height as drawn.
 constexpr double kWordsUpright = 4.0;
+constexpr double kWordsHeightShare = 0.25;
 constexpr double kWordsLeft = 3.0;
 constexpr double kWordsAbove = 1.0;
 constexpr double kWordsTurnDegrees = -45.0;
@@ -44,11 +45,11 @@ bool CBraskView::ApplyViewTransform()
 {
     glLoadIdentity();
     const auto& [x, y, z, angle, vx, vy] = m_document.GetBallState();
-    const double target[3] = {x - kCameraBehind, y - kCameraBehind, kCameraHeightShare * z + kCameraAbove};
+    const double target[3] = {x - kCameraBehind, y - kCameraBehind, kHeightScale * z + kCameraAbove};
     // The limit is per call, not per second: the camera trails by frames.
     for (int axis = 0; axis < 3; ++axis)
         m_camera[axis] += LimitedStep(target[axis] - m_camera[axis], kCameraStepLimit[axis]);
-    gluLookAt(m_camera[0], m_camera[1], m_camera[2], x, y, kCameraHeightShare * z, 0.0, 0.0, 1.0);
+    gluLookAt(m_camera[0], m_camera[1], m_camera[2], x, y, kHeightScale * z, 0.0, 0.0, 1.0);
     glScaled(1.0, 1.0, kHeightScale);
     return true;
 }
@@ -61,8 +62,9 @@ void CBraskView::DrawStockScene()
 bool CBraskView::DrawScene()
 {
     ApplyViewTransform();
-    if (m_courseList != 0)
-        glCallList(m_courseList);
+    double viewVolume[16];
+    CCourseTiles::CurrentViewVolume(viewVolume);
+    m_courseTiles.Draw(viewVolume);
 
     const auto& [x, y, z, angle, vx, vy] = m_document.GetBallState();
     glPushMatrix();
@@ -78,7 +80,7 @@ bool CBraskView::DrawScene()
         glColor3d(kWordsColour[0], kWordsColour[1], kWordsColour[2]);
         glPushMatrix();
         glScaled(1.0, 1.0, kWordsUpright);
-        glTranslated(x - kWordsLeft, y, kCameraHeightShare * z + kWordsAbove);
+        glTranslated(x - kWordsLeft, y, kWordsHeightShare * z + kWordsAbove);
         glRotated(kWordsTurnDegrees, 0.0, 0.0, 1.0);
         glRotated(kWordsTiltDegrees, 1.0, 0.0, 0.0);
         RenderText(m_outlineFontBase, words);
@@ -103,7 +105,7 @@ const char* CBraskView::EndWords(int playState, bool paused)
 
 void CBraskView::BuildCourseList()
 {
-    m_courseList = CCourseMesh::BuildCourseList(m_document.GetHeightField());
+    m_courseTiles.Open(m_document.GetHeightField());
 }
 
 void CBraskView::BuildBallList()

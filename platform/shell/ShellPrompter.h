@@ -32,4 +32,7 @@ public:
     virtual void OnDocumentPathUsed(const std::string& /*path*/) {}
     // Opening a file the user picked from the recent-file list failed.
     virtual void OnRecentFileFailed(const std::string& /*path*/) {}
+    // Reading, checking or saving a document begins (true) or ends (false):
+    // a course of millions of cells takes seconds, and the pointer says so.
+    virtual void SetBusy(bool /*busy*/) {}
 };

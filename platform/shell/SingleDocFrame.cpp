@@ -14,6 +14,7 @@
 #include <wx/msgdlg.h>
 #include <wx/persist.h>
 #include <wx/persist/toplevel.h>
+#include <wx/utils.h>
 
 namespace {
 
@@ -221,4 +222,12 @@ void CSingleDocFrame::SaveRecentFiles()
     wxLogNull quiet;
     m_recentFiles->Save(*config);
     config->Flush();
+}
+
+void CSingleDocFrame::SetBusy(bool busy)
+{
+    if (busy)
+        wxBeginBusyCursor();
+    else
+        wxEndBusyCursor();
 }

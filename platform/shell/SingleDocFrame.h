@@ -90,6 +90,7 @@ protected:
     void ShowError(const std::string& message) override;
     void OnDocumentPathUsed(const std::string& path) override;
     void OnRecentFileFailed(const std::string& path) override;
+    void SetBusy(bool busy) override;
 
 private:
     void SaveRecentFiles();

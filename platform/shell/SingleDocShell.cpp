@@ -14,6 +14,19 @@ namespace {
 
 constexpr const char* kUntitledName = "Untitled";
 
+// Document work under the busy pointer, which is back to normal before any
+// message about its failure shows, however the work ends.
+template <typename Work>
+bool WhileBusy(CShellPrompter& prompter, Work work)
+{
+    struct Guard {
+        CShellPrompter& prompter;
+        ~Guard() { prompter.SetBusy(false); }
+    } const guard{prompter};
+    prompter.SetBusy(true);
+    return work();
+}
+
 std::string FileNameOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -94,7 +107,7 @@ bool CSingleDocShell::DoOpen(const std::string& path, const std::string* termina
 {
     std::string reason;
     const std::string absolute = AbsolutePath(path);
-    if (!m_document.OnOpenDocument(absolute, reason)) {
+    if (!WhileBusy(m_prompter, [&] { return m_document.OnOpenDocument(absolute, reason); })) {
         const std::string message = FailureMessage("open", path, reason);
         // Before the message box waits: a script sees why at once.
         if (terminalName != nullptr) {
@@ -149,7 +162,7 @@ bool CSingleDocShell::DoSave(const std::string& path)
 {
     std::string reason;
     const std::string absolute = AbsolutePath(path);
-    if (!m_document.OnSaveDocument(absolute, reason)) {
+    if (!WhileBusy(m_prompter, [&] { return m_document.OnSaveDocument(absolute, reason); })) {
         m_prompter.ShowError(FailureMessage("save", path, reason));
         return false;
     }

@@ -1,6 +1,8 @@
 // The course mesh as GL emits it, read back in feedback mode from an
-// offscreen software context (no display needed): top colours and walls.
+// offscreen software context (no display needed): top colours and walls,
+// and the course drawn as tiles.
 #include "game/mesh/CourseMesh.h"
+#include "game/mesh/CourseTiles.h"
 
 #include "course/CellType.h"
 #include "course/HeightField.h"
@@ -8,7 +10,9 @@
 #include <GL/osmesa.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -108,6 +112,135 @@ TEST(CourseMesh, AWallIsTheStripBetweenTwoLinesAndCrossingOnesMeetInProportion)
                                  Grey(2, 4, 3, 0.2), Grey(2, 4, 0, 0.2)})
         EXPECT_TRUE(Has(corners, corner)) << corner.x << ", " << corner.y << ", " << corner.z;
     EXPECT_EQ(corners.size(), 6u);
+}
+
+// A course of blocks of 6 x 5 cells, each of one type, flat or sloped,
+// so that runs and the walls between blocks cross 4-cell tiles both ways.
+void MakeBlocks(CHeightField& grid, int width, int height)
+{
+    const std::int16_t types[] = {Floor, Ice, Floor, Mud, Hole, Floor, Mpull, Finish};
+    grid.Create(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int k = x / 6 * 3 + y / 5 * 5;
+            const auto at = [k, x, y](int dx, int dy) {
+                const int slopes = (k % 3 == 0 ? 2 * (x % 6 + dx) : 0) + (k % 4 == 1 ? y % 5 + dy : 0);
+                return static_cast<std::int16_t>(k * 7 % 23 + slopes);
+            };
+            grid.SetCell(x, y, HeightCell{types[k % 8], {at(0, 0), at(1, 0), at(1, 1), at(0, 1)}, 0});
+        }
+}
+
+// The colours and depths of a 200 x 150 picture of the course, seen at a
+// slant as the game sees it, drawn by draw.
+struct Picture {
+    std::vector<GLuint> colour, depth;
+};
+Picture Render(const std::function<void()>& draw)
+{
+    static std::vector<GLuint> pixels(200 * 150);
+    static const OSMesaContext context = OSMesaCreateContextExt(OSMESA_RGBA, 24, 0, 0, nullptr);
+    EXPECT_TRUE(OSMesaMakeCurrent(context, pixels.data(), GL_UNSIGNED_BYTE, 200, 150)) << "no offscreen context";
+    glViewport(0, 0, 200, 150);
+    glEnable(GL_DEPTH_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-0.55, 0.55, -0.41, 0.41, 1.0, 60.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // From (-5, -4, 14) towards +x and +y, 40 degrees down.
+    glRotated(-50.0, 1.0, 0.0, 0.0);
+    glRotated(45.0, 0.0, 0.0, 1.0);
+    glTranslated(5.0, 4.0, -14.0);
+    glScaled(1.0, 1.0, 0.2);
+    draw();
+    glFinish();
+    Picture picture{pixels, std::vector<GLuint>(pixels.size())};
+    glReadPixels(0, 0, 200, 150, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, picture.depth.data());
+    return picture;
+}
+
+void DrawTiles(CCourseTiles& tiles)
+{
+    double volume[16];
+    CCourseTiles::CurrentViewVolume(volume);
+    tiles.Draw(volume);
+}
+
+TEST(CourseTiles, TiledTheCourseLooksAsOneListExceptWhereFacesMeetAtEqualDepth)
+{
+    CHeightField grid;
+    MakeBlocks(grid, 30, 26);
+    const Picture one = Render([&grid] { glCallList(CCourseMesh::BuildCourseList(grid)); });
+    CCourseTiles tiles(4, 0);
+    tiles.Open(grid);
+    const Picture tiled = Render([&tiles] { DrawTiles(tiles); });
+    int shown = 0, differ = 0;
+    for (std::size_t i = 0; i < one.colour.size(); ++i) {
+        shown += one.depth[i] != 0xffffffffu;
+        // Positions given in the course's frame rather than each run's may
+        // round a colour by one step.
+        int step = 0;
+        for (int shift = 0; shift < 24; shift += 8)
+            step = std::max(step, std::abs(int(one.colour[i] >> shift & 255) - int(tiled.colour[i] >> shift & 255)));
+        if (step > 1) {
+            ++differ;
+            EXPECT_NEAR(one.depth[i], tiled.depth[i], 512.0) << "pixel " << i % 200 << ", " << i / 200;
+        }
+    }
+    EXPECT_GT(shown, 20000) << "the course fills most of the picture";
+    EXPECT_LT(differ, shown / 100);
+    tiles.Release();
+}
+
+// A view volume, as the product of the projection and modelview matrices,
+// that holds course x from x0 to x1, y from -1 to 33 and every height.
+std::vector<double> Box(double x0, double x1)
+{
+    return {2 / (x1 - x0), 0, 0, 0, 0, 2.0 / 34, 0, 0, 0, 0, -0.01, 0, -(x1 + x0) / (x1 - x0), -32.0 / 34, 0, 1};
+}
+
+TEST(CourseTiles, OnlyTilesInViewAreCalledWithinTheBudgetAndASmallCourseIsTodaysOneList)
+{
+    CHeightField grid;
+    MakeBlocks(grid, 240, 8);
+    CCourseTiles tiles(8, 32, 1000);
+    tiles.Open(grid);
+    // Seen from x 33 to 35: the tile from 32 to 40, whose runs reach on to
+    // the end of their block at 42, and the one from 24 to 32, whose runs
+    // reach into view.
+    const auto seen = Record([&tiles] { tiles.Draw(Box(33, 35).data()); });
+    double low = 1e9, high = -1e9;
+    for (const Corner& c : seen) {
+        low = std::min(low, c.x);
+        high = std::max(high, c.x);
+    }
+    EXPECT_EQ(low, 24);
+    EXPECT_EQ(high, 42);
+    // Along the course the lists come and go within the budget.
+    const auto lists = [] {
+        int count = 0;
+        for (GLuint name = 1; name < 4096; ++name)
+            count += glIsList(name);
+        return count;
+    };
+    const int others = lists() - static_cast<int>(tiles.RecordedLists());
+    for (int x = 0; x < 232; ++x) {
+        tiles.Draw(Box(x, x + 8).data());
+        ASSERT_LE(tiles.RecordedVertices(), 1000u) << "at " << x;
+        ASSERT_EQ(lists() - others, static_cast<int>(tiles.RecordedLists())) << "at " << x;
+    }
+    tiles.Release();
+
+    MakeBlocks(grid, 32, 6);
+    const auto today = Record([&grid] { glCallList(CCourseMesh::BuildCourseList(grid)); });
+    CCourseTiles one;
+    one.Open(grid);
+    const auto tiled = Record([&one] { one.Draw(Box(-64, 64).data()); });
+    ASSERT_EQ(tiled.size(), today.size());
+    for (std::size_t i = 0; i < today.size(); ++i)
+        EXPECT_TRUE(Has({tiled[i]}, today[i])) << "corner " << i;
 }
 
 } // namespace

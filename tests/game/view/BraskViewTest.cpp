@@ -54,17 +54,17 @@ TEST(BraskView, TheCameraTrailsTheBallSevenCellsBehindAndACourseOpenedAgainLeave
     view->BuildLists();
 
     // Settled behind a ball 8 high, the camera is 7 cells behind in x and
-    // y, and a quarter of the ball's height plus 5 up (heights are drawn at
-    // a fifth); straight ahead lies the ball, raised by that quarter.
+    // y and 5 above the ball as drawn (heights are drawn at a fifth, 1.6
+    // here); straight ahead lies the ball as drawn, on high ground too.
     doc.SetBall(4.5, 4.5, 8.0, 0.0, 0.0, 0.0);
     for (int step = 0; step < 200; ++step)
         view->ApplyViewTransform();
-    EXPECT_LT(Miss({-2.5, -2.5, 7.0 / 0.2}, {0, 0, 0}), 1e-4) << "the camera";
-    EXPECT_LT(Miss({4.5, 4.5, 2.0 / 0.2}, {0, 0, -std::sqrt(7.0 * 7.0 * 2 + 5.0 * 5.0)}), 1e-4) << "the ball";
+    EXPECT_LT(Miss({-2.5, -2.5, 6.6 / 0.2}, {0, 0, 0}), 1e-4) << "the camera";
+    EXPECT_LT(Miss({4.5, 4.5, 8.0}, {0, 0, -std::sqrt(7.0 * 7.0 * 2 + 5.0 * 5.0)}), 1e-4) << "the ball";
     // It trails a ball on the move by 0.05 cells across and 0.1 up a frame.
     doc.SetBall(5.5, 5.5, 12.0, 0.0, 0.0, 0.0);
     view->ApplyViewTransform();
-    EXPECT_LT(Miss({-2.45, -2.45, 7.1 / 0.2}, {0, 0, 0}), 1e-4) << "the camera a frame later";
+    EXPECT_LT(Miss({-2.45, -2.45, 6.7 / 0.2}, {0, 0, 0}), 1e-4) << "the camera a frame later";
 
     // In a frame, the ball's orange cap (0.9, 0.5, 0.3) shows.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -76,7 +76,7 @@ TEST(BraskView, TheCameraTrailsTheBallSevenCellsBehindAndACourseOpenedAgainLeave
         orange += std::abs(p[i] - 230) + std::abs(p[i + 1] - 128) + std::abs(p[i + 2] - 77) <= 6;
     EXPECT_GT(orange, 20);
 
-    // Opening a course builds its lists in place of the old course's.
+    // Opening and drawing a course builds its lists in place of the old course's.
     const auto lists = [] {
         int count = 0;
         for (GLuint name = 1; name < 4096; ++name)
@@ -84,8 +84,9 @@ TEST(BraskView, TheCameraTrailsTheBallSevenCellsBehindAndACourseOpenedAgainLeave
         return count;
     };
     const int before = lists();
-    doc.GetHeightField().Create(4, 3);  // as opening a course does: the course, then its lists
+    doc.GetHeightField().Create(12, 10);  // as opening a course does: the course, then its lists
     view->BuildLists();
+    view->DrawScene();
     EXPECT_EQ(lists(), before);
 }
 

@@ -26,14 +26,16 @@ struct CScriptedPrompter : CShellPrompter, CViewLink {
         return suggested.push_back(first), !(path = savePath).empty();
     }
     bool AskReplaceFile(const std::string& path) override { return replaceAsked.push_back(path), false; }
-    void ShowError(const std::string& message) override { errors.push_back(message); }
+    void ShowError(const std::string& message) override { errors.push_back(busy ? "(busy) " + message : message); }
+    void SetBusy(bool on) override { busySpells += on && !busy, busy = on; }
     void OnRecentFileFailed(const std::string& path) override { recentFailed.push_back(path); }
     void OnInitialUpdate() override { ++updates; }
 
     SaveChoice choice = SaveChoice::Cancel;
     std::string openPath, savePath;  // empty: the dialog is cancelled
     Names asked, suggested, replaceAsked, errors, recentFailed;
-    int updates = 0;
+    int updates = 0, busySpells = 0;
+    bool busy = false;
 };
 
 struct SingleDocShellTest : ::testing::Test {
@@ -90,7 +92,8 @@ TEST_F(SingleDocShellTest, FailuresShowOneMessageAndLeaveTheDocument)
 }
 
 // Open asks only once the file is chosen, and keeps absolute names; Save As
-// adds the extension to a bare name and then asks before replacing.
+// adds the extension to a bare name and then asks before replacing. Reading
+// and writing show the busy pointer, never the questions and messages.
 TEST_F(SingleDocShellTest, OpenAndSaveAs)
 {
     doc.Edit(3);
@@ -112,4 +115,5 @@ TEST_F(SingleDocShellTest, OpenAndSaveAs)
     EXPECT_TRUE(ask.replaceAsked == Names{folder.Path("course.hfd")} && folder.Read("course.hfd").size() == 8u);
     ask.savePath = folder.Path("named.v2");
     EXPECT_TRUE(shell.FileSaveAs() && doc.GetPathName() == folder.Path("named.v2"));
+    EXPECT_TRUE(ask.busySpells == 3 && !ask.busy) << "the busy pointer over each open and save, and only then";
 }
