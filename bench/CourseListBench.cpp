@@ -51,9 +51,7 @@ COffscreen& Context()
 void CountGeometry(CHeightField& grid, benchmark::State& state)
 {
     std::int64_t tops = 0, walls = 0;
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x)
-            grid.GetCell(x, y).merged = 0;
+    grid.ClearMergeMarks();
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x) {
             const HeightCell& c = grid.GetCell(x, y);

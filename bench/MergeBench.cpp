@@ -44,9 +44,7 @@ void BM_MergePass(benchmark::State& state, Shape shape)
     double seconds = 0;
     std::int64_t runs = 0;
     for (auto _ : state) {
-        for (int y = 0; y < kSide; ++y)
-            for (int x = 0; x < kSide; ++x)
-                grid.GetCell(x, y).merged = 0;
+        grid.ClearMergeMarks();
         const auto start = Clock::now();
         std::int64_t passRuns = 0;
         for (int y = 0; y < kSide; ++y)

@@ -49,6 +49,8 @@ public:
     double GetHeightAt(double x, double y) const;
     void GetNormal(int x, int y, double& nx, double& ny, double& nz) const;
     void MergeRun(int x0, int y0, int& runWidth, int& runHeight);
+    // Clears every cell's run mark, so that the runs can be found again.
+    void ClearMergeMarks();
     bool ContinuesX(int x, int y, int x2, int y2) const;
     bool ContinuesY(int x, int y, int x2, int y2) const;
 

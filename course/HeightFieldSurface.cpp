@@ -74,6 +74,13 @@ bool CHeightField::ContinuesY(int x, int y, int x2, int y2) const
     return Continues(GetCell(x, y), GetCell(x2, y2), kEdgesAlongY);
 }
 
+void CHeightField::ClearMergeMarks()
+{
+    const std::int64_t count = static_cast<std::int64_t>(m_width) * m_height;
+    for (std::int64_t i = 0; i < count; ++i)
+        m_cells[i].merged = 0;
+}
+
 void CHeightField::MergeRun(int x0, int y0, int& runWidth, int& runHeight)
 {
     // Greedy, x first: as far along the row as the slope continues...

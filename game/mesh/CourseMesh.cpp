@@ -85,9 +85,7 @@ int CCourseMesh::DrawCourse(CHeightField& grid)
 
     // The runs rely on clear marks; clearing them here lets the course be
     // recorded again (a second view, a new context) with its tops intact.
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            grid.GetCell(x, y).merged = 0;
+    grid.ClearMergeMarks();
 
     // Row by row, so a run always starts at its lowest-y, lowest-x cell and
     // its other cells are skipped by their marks.

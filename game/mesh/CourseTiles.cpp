@@ -89,9 +89,7 @@ void CCourseTiles::FindRunsAndBounds(std::vector<Bounds>& tiles)
             tiles[ty * m_tilesWide + tx] = Bounds{tx * m_side, ty * m_side, std::min((tx + 1) * m_side, width),
                                                   std::min((ty + 1) * m_side, height), INT_MAX, INT_MIN};
     m_runs.assign(static_cast<std::size_t>(width) * height, 0);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            grid.GetCell(x, y).merged = 0;
+    grid.ClearMergeMarks();
 
     // Row by row, as DrawCourse merges: the same runs, whichever tile draws them.
     for (int y = 0; y < height; ++y)

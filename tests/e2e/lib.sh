@@ -25,12 +25,12 @@ cell() { le16 "$1"; le16 "$2"; le16 "$3"; le16 "$4"; le16 "$5"; }
 FLOOR=1 HOLE=2 START=3 FINISH=4
 # course W H [X,Y=TYPE...]: flat Floor at height 0, with the cells named.
 course() {
-  local w=$1 h=$2 x y type spec
+  local w=$1 h=$2 x y type named
   le32 "$w"; le32 "$h"
   for (( y = 0; y < h; y++ )); do
     for (( x = 0; x < w; x++ )); do
       type=$FLOOR
-      for spec in "${@:3}"; do [ "${spec%=*}" = "$x,$y" ] && type=${spec#*=}; done
+      for named in "${@:3}"; do [ "${named%=*}" = "$x,$y" ] && type=${named#*=}; done
       cell "$type" 0 0 0 0
     done
   done
