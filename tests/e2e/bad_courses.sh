@@ -46,7 +46,6 @@ keys ctrl+s
   cell "$FLOOR" 0 0 0 0; } >"$WORK/expected.hfd"
 wait_file_equals "$WORK/course.hfd" "$WORK/expected.hfd"
 
-
 step "a course of 0 x 0 cells, as New Heightfield opens: Save is refused and writes nothing"
 keys alt+f n
 answer '^New Heightfield$' Return

@@ -211,13 +211,8 @@ TEST(CourseTiles, OnlyTilesInViewAreCalledWithinTheBudgetAndASmallCourseIsTodays
     // the end of their block at 42, and the one from 24 to 32, whose runs
     // reach into view.
     const auto seen = Record([&tiles] { tiles.Draw(Box(33, 35).data()); });
-    double low = 1e9, high = -1e9;
-    for (const Corner& c : seen) {
-        low = std::min(low, c.x);
-        high = std::max(high, c.x);
-    }
-    EXPECT_EQ(low, 24);
-    EXPECT_EQ(high, 42);
+    const auto [low, high] = std::minmax_element(seen.begin(), seen.end(), [](auto& a, auto& b) { return a.x < b.x; });
+    EXPECT_TRUE(low->x == 24 && high->x == 42) << low->x << " to " << high->x;
     // Along the course the lists come and go within the budget.
     const auto lists = [] {
         int count = 0;

